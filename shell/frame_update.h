@@ -1,0 +1,49 @@
+// The frame controller: runs the current screen each frame, routes clicks,
+// draws the page, and holds the state every screen's state machine uses.
+#pragma once
+
+#include "platform/win32.h"
+
+struct ListElem;
+
+class FrameUpdate {
+  public:
+    FrameUpdate();
+
+    void DispatchFrame();
+    void RouteClick(LONG x, LONG y);
+    void RenderFrame();
+    void BusyWait(DWORD milliseconds);
+    void HoverMapObjects();
+    void SkipKey();
+    void RouteKey(WPARAM virtualKey);
+    void RouteSpokenWord(DWORD wordCode);
+    void UpdateBalloons();
+    void EndSequence();
+    // A screen is being loaded: every object reference held here is about to dangle.
+    void ForgetObjects();
+
+    const char* className = "FrameUpdate";
+    bool screenFlags[2] = {false, false};
+    ListElem* objectSlotA = nullptr;
+    ListElem* objectSlotB = nullptr;
+    ListElem* objectSlotC = nullptr;
+    ListElem* objectSlots[5] = {};
+    ListElem* celebrationBalloons[10] = {};
+    ListElem* hoveredObject = nullptr;
+    LONG loopIndex = 1;
+    DWORD stateTimer = 0;
+    bool answerPending = false;
+    bool spokenAnswerReady = false;
+    bool clickLock = false;
+    LONG answerCode = 0;
+    LONG state = 1;
+    LONG returnState = 0;
+    bool hoverEnabled = true;
+    bool nameKeysEnabled = true;
+    bool voiceInterrupted = false;
+
+  private:
+    void PlayClickSound(ListElem* selected);
+    void BusyWaitExtraWork(DWORD now);
+};
