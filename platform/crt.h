@@ -16,3 +16,12 @@ std::string MapWindowsPath(const char* windowsPath);
 
 // fopen on a Windows path. Reports the open to the trace as the platform sees it.
 FILE* CrtOpenFile(const char* windowsPath, const char* mode);
+
+// Writes to a file opened with CrtOpenFile; answers the bytes written (fewer
+// when the disk is full, or when a test injects the fault "fail WriteFile").
+size_t CrtWriteFile(FILE* file, const void* data, size_t size);
+
+// Puts a completely written file in place of another: flushes it to disk,
+// closes it and renames it over finalPath, so that finalPath is always either
+// the old file or the new one, whole. Removes the written file on failure.
+bool CrtReplaceFile(FILE* written, const char* writtenPath, const char* finalPath);

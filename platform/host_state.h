@@ -38,6 +38,7 @@ struct HostState {
     WNDPROC classProc = nullptr;
     bool windowAlive = false;
     bool activeReported = false; // what the game was last told by WM_ACTIVATEAPP
+    bool inFront = false;        // whether the window has the desktop's focus right now
 
     // Real display.
     SDL_Window* sdlWindow = nullptr;

@@ -83,6 +83,7 @@ void PostToQueue(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 
 void ReportActivation(bool active, bool sendNow) {
     HostState& host = Host();
+    host.inFront = active;
     if (host.activeReported == active || !host.windowAlive)
         return;
     host.activeReported = active;

@@ -1,6 +1,7 @@
 // Windows paths on this file system: backslashes are separators, and names
 // are found without regard to case where they do not exist as written.
 #include <dirent.h>
+#include <unistd.h>
 #include <strings.h>
 #include <sys/stat.h>
 
@@ -8,6 +9,7 @@
 
 #include "platform/crt.h"
 #include "platform/faults.h"
+#include "platform/host.h"
 
 namespace {
 
@@ -58,8 +60,12 @@ std::string MapWindowsPath(const char* windowsPath) {
         std::string next = mapped + "/" + name;
         if (!Exists(next)) {
             std::string match = FindIgnoringCase(mapped, name);
-            if (match.empty())
-                return path; // not there in any case: the caller reports it
+            if (match.empty()) {
+                // Not there in any case (a file about to be written, or one the
+                // caller will report missing): the rest stays as written.
+                mapped = next + (at <= path.size() ? path.substr(at - 1) : "");
+                break;
+            }
             next = mapped + "/" + match;
         }
         mapped = next;
@@ -73,4 +79,28 @@ FILE* CrtOpenFile(const char* windowsPath, const char* mode) {
     if (platform::faults::FileUnreadable(windowsPath))
         return nullptr;
     return std::fopen(MapWindowsPath(windowsPath).c_str(), mode);
+}
+
+size_t CrtWriteFile(FILE* file, const void* data, size_t size) {
+    if (platform::faults::Injected("WriteFile"))
+        return std::fwrite(data, 1, size / 2, file); // the disk filled up halfway
+    return std::fwrite(data, 1, size, file);
+}
+
+bool CrtReplaceFile(FILE* written, const char* writtenPath, const char* finalPath) {
+    std::string from = MapWindowsPath(writtenPath);
+    bool ok = std::fflush(written) == 0 && ::fsync(::fileno(written)) == 0;
+    ok = (std::fclose(written) == 0) && ok;
+    if (ok)
+        ok = std::rename(from.c_str(), MapWindowsPath(finalPath).c_str()) == 0;
+    if (!ok) {
+        std::remove(from.c_str());
+        return false;
+    }
+    const char* name = finalPath;
+    for (const char* c = finalPath; *c; ++c)
+        if (*c == '\\' || *c == '/')
+            name = c + 1;
+    platform::TraceLine("write %s", name);
+    return true;
 }

@@ -208,6 +208,8 @@ BOOL WINAPI DestroyWindow(HWND window);
 BOOL WINAPI ShowWindow(HWND window, int showCommand);
 BOOL WINAPI UpdateWindow(HWND window);
 HWND WINAPI SetFocus(HWND window);
+// The window in front of the desktop (the game's, or none while it is in the background).
+HWND WINAPI GetForegroundWindow();
 int WINAPI GetSystemMetrics(int index);
 HCURSOR WINAPI LoadCursorA(HINSTANCE instance, LPCSTR name);
 HGDIOBJ WINAPI GetStockObject(int object);

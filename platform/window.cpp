@@ -109,6 +109,11 @@ HWND WINAPI SetFocus(HWND window) {
     return nullptr;
 }
 
+HWND WINAPI GetForegroundWindow() {
+    HostState& host = Host();
+    return host.windowAlive && host.inFront ? host.window : nullptr;
+}
+
 int WINAPI GetSystemMetrics(int index) {
     if (index == SM_CXSCREEN)
         return 640;
