@@ -26,7 +26,7 @@ constexpr CodeName kDirectDrawGeneral[] = {
 };
 static_assert(std::size(kDirectDrawGeneral) == 6);
 
-constexpr OffsetName kDirectDrawSpecific[] = {
+constexpr OffsetName kDirectDrawFacility[] = {
     {5, "DDERR_ALREADYINITIALIZED"},
     {10, "DDERR_CANNOTATTACHSURFACE"},
     {20, "DDERR_CANNOTDETACHSURFACE"},
@@ -126,7 +126,7 @@ constexpr OffsetName kDirectDrawSpecific[] = {
     {690, "DDERR_MOREDATA"},
     {695, "DDERR_VIDEONOTACTIVE"},
 };
-static_assert(std::size(kDirectDrawSpecific) == 98);
+static_assert(std::size(kDirectDrawFacility) == 98);
 
 // Two names differ from the usual spelling ("DS_ALLOCATED",
 // "DDSERR_OTHERAPPHASPRIORITY"); the boxes show them as written here.
@@ -167,7 +167,7 @@ const char* DirectDrawErrorName(HRESULT code) {
     if (const char* name = Find(kDirectDrawGeneral, value)) {
         return name;
     }
-    for (const OffsetName& entry : kDirectDrawSpecific) {
+    for (const OffsetName& entry : kDirectDrawFacility) {
         if (kDirectDrawBase + entry.offset == value) {
             return entry.name;
         }

@@ -6,6 +6,7 @@
 #include "display/display_interface.h"
 #include "display_test_support.h"
 #include "platform/faults.h"
+#include "platform/testing.h"
 #include "shell/globals.h"
 
 namespace {
@@ -34,10 +35,15 @@ TEST_F(BitmapLoadingTest, SurfaceHasTheFilesSizeAndPicture) {
     dir.WriteBmp("quarters.bmp", 30, 20, [](int x, int y) {
         return y < 10 ? (x < 15 ? kRed : kBlue) : (x < 15 ? kWhite : kGreen);
     });
+    const int gdiObjectsBefore = platform::testhooks::LiveGdiObjectCount();
+    const int deviceContextsBefore = platform::testhooks::LiveDeviceContextCount();
     LONG width = 0, height = 0;
     IDirectDrawSurface4* surface =
         display.LoadBitmapSurface(InImages("quarters.bmp").c_str(), width, height);
     ASSERT_NE(surface, nullptr);
+    // The file's bitmap and both device contexts were given back.
+    EXPECT_EQ(platform::testhooks::LiveGdiObjectCount(), gdiObjectsBefore);
+    EXPECT_EQ(platform::testhooks::LiveDeviceContextCount(), deviceContextsBefore);
     EXPECT_EQ(width, 30);
     EXPECT_EQ(height, 20);
     DrawFrame(display, surface, 200, 100, width, height, false, false);
@@ -86,6 +92,7 @@ TEST_F(BitmapLoadingTest, ReloadCopiesOnlyTheCallersRectangle) {
         display.LoadBitmapSurface(InImages("red.bmp").c_str(), width, height);
 
     display.ReloadBitmap(InImages("blue.bmp").c_str(), surface, 4, 4);
+    EXPECT_EQ(platform::testhooks::SurfaceWidth(surface), 8);
     DrawFrame(display, surface, 0, 0, width, height, false, false);
     EXPECT_EQ(ShownPixel(0, 0), kBlue);
     EXPECT_EQ(ShownPixel(3, 3), kBlue);

@@ -3,6 +3,7 @@
 #include "display/display_interface.h"
 #include "display_test_support.h"
 #include "platform/faults.h"
+#include "platform/testing.h"
 
 namespace {
 
@@ -112,12 +113,18 @@ TEST_F(DisplayInitTest, FailedPlainPrimaryIsReported) {
 }
 
 TEST_F(DisplayInitTest, ReleaseAllIsHarmlessBeforeInitAndTwice) {
+    using namespace platform::testhooks;
+    const int surfacesBefore = LiveSurfaceCount();
+    const int directDrawsBefore = LiveDirectDrawCount();
     DisplayInterface display;
     display.ReleaseAll();
     EXPECT_EQ(display.GetDirectDraw(), nullptr);
     InitDisplay(display);
+    EXPECT_GT(LiveSurfaceCount(), surfacesBefore);
     display.ReleaseAll();
     EXPECT_EQ(display.GetDirectDraw(), nullptr);
+    EXPECT_EQ(LiveSurfaceCount(), surfacesBefore);
+    EXPECT_EQ(LiveDirectDrawCount(), directDrawsBefore);
     display.ReleaseAll();
     EXPECT_EQ(display.GetDirectDraw(), nullptr);
 
@@ -125,6 +132,22 @@ TEST_F(DisplayInitTest, ReleaseAllIsHarmlessBeforeInitAndTwice) {
     DisplayInterface again;
     InitDisplay(again);
     EXPECT_TRUE(BlockReachesThePage(again));
+}
+
+TEST_F(DisplayInitTest, DestructionReleasesEverythingInEveryMode) {
+    using namespace platform::testhooks;
+    const int surfacesBefore = LiveSurfaceCount();
+    const int directDrawsBefore = LiveDirectDrawCount();
+    for (const char* fault :
+         {"refuse-backbuffers 3", "refuse-backbuffers 2", "refuse-backbuffers any"}) {
+        Fault(fault);
+        {
+            DisplayInterface display;
+            InitDisplay(display);
+        }
+        EXPECT_EQ(LiveSurfaceCount(), surfacesBefore) << fault;
+        EXPECT_EQ(LiveDirectDrawCount(), directDrawsBefore) << fault;
+    }
 }
 
 } // namespace

@@ -32,9 +32,11 @@ class LostSurfaceTest : public ::testing::TestWithParam<bool> {
     // What a screen object does with a lost frame before drawing it.
     void ReloadSprite() { display.ReloadBitmap(spritePath.c_str(), sprite, width, height); }
 
-    bool FrameIsRight() {
-        return ShownPixel(50, 60) == kBlue && ShownPixel(69, 69) == kBlue &&
-               ShownPixel(49, 60) == kBlack && ShownPixel(70, 70) == kBlack;
+    // The sprite at (x, y) on black, with nothing left of the restored pages.
+    bool FrameIsRight(LONG x, LONG y) {
+        return ShownPixel(x, y) == kBlue && ShownPixel(x + 19, y + 9) == kBlue &&
+               ShownPixel(x - 1, y) == kBlack && ShownPixel(x + 20, y + 10) == kBlack &&
+               ShownPixel(0, 0) == kBlack && ShownPixel(639, 479) == kBlack;
     }
 
     TempDir dir;
@@ -50,7 +52,7 @@ INSTANTIATE_TEST_SUITE_P(Modes, LostSurfaceTest, ::testing::Bool(),
 
 TEST_P(LostSurfaceTest, BlitAndPresentRecoverWithoutABox) {
     DrawFrame(display, sprite, 50, 60, width, height, false, false);
-    ASSERT_TRUE(FrameIsRight());
+    ASSERT_TRUE(FrameIsRight(50, 60));
 
     platform::faults::Apply("lose-surfaces");
     display.Blit(50, 60, 50 + width, 60 + height, sprite, false, false);
@@ -61,16 +63,16 @@ TEST_P(LostSurfaceTest, BlitAndPresentRecoverWithoutABox) {
     display.Present();
 
     ReloadSprite();
-    DrawFrame(display, sprite, 50, 60, width, height, false, false);
-    EXPECT_TRUE(FrameIsRight());
+    DrawFrame(display, sprite, 150, 160, width, height, false, false);
+    EXPECT_TRUE(FrameIsRight(150, 160));
 }
 
 TEST_P(LostSurfaceTest, PresentAloneRecovers) {
     platform::faults::Apply("lose-surfaces");
     display.Present();
     ReloadSprite();
-    DrawFrame(display, sprite, 50, 60, width, height, false, false);
-    EXPECT_TRUE(FrameIsRight());
+    DrawFrame(display, sprite, 150, 160, width, height, false, false);
+    EXPECT_TRUE(FrameIsRight(150, 160));
 }
 
 TEST_P(LostSurfaceTest, ClearAndHighlightAtTheFrameStartRecover) {
@@ -85,10 +87,10 @@ TEST_P(LostSurfaceTest, ClearAndHighlightAtTheFrameStartRecover) {
 
     ReloadSprite();
     display.ClearDrawSurface();
-    display.Blit(50, 60, 50 + width, 60 + height, sprite, false, false);
+    display.Blit(150, 160, 150 + width, 160 + height, sprite, false, false);
     display.FillHighlight();
     display.Present();
-    EXPECT_TRUE(FrameIsRight());
+    EXPECT_TRUE(FrameIsRight(150, 160));
     EXPECT_NE(ShownPixel(300, 300), kBlack);
 }
 

@@ -1,11 +1,10 @@
 #include "display_test_support.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <cstdio>
-#include <cstdlib>
+#include <set>
 
+#include "platform/bmp_files.h"
 #include "platform/host.h"
 
 namespace displaytest {
@@ -16,10 +15,21 @@ LRESULT CALLBACK TestWindowProcedure(HWND window, UINT message, WPARAM wParam, L
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-void PutLe(std::vector<uint8_t>& out, uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) {
-        out.push_back(static_cast<uint8_t>(value >> (8 * i)));
+// Directories still there when the process ends (a death test's child exits
+// from inside the test) are removed at exit.
+class LeftoverDirs {
+  public:
+    ~LeftoverDirs() {
+        for (const std::string& dir : dirs) {
+            vbtest::RemoveTree(dir);
+        }
     }
+    std::set<std::string> dirs;
+};
+
+std::set<std::string>& OpenDirs() {
+    static LeftoverDirs leftovers;
+    return leftovers.dirs;
 }
 
 } // namespace
@@ -42,8 +52,11 @@ HWND TestWindow() {
         windowClass.lpfnWndProc = TestWindowProcedure;
         windowClass.lpszClassName = "VocabuloonTest";
         RegisterClassExA(&windowClass);
-        return CreateWindowExA(0, "VocabuloonTest", "VocabuloonTest", WS_POPUP, 0, 0, 640, 480,
-                               nullptr, nullptr, nullptr, nullptr);
+        HWND created = CreateWindowExA(0, "VocabuloonTest", "VocabuloonTest", WS_POPUP, 0, 0, 640,
+                                       480, nullptr, nullptr, nullptr, nullptr);
+        // The host has one window; when another test of this process made it,
+        // a stand-in handle serves, as DirectDraw only needs one to be given.
+        return created != nullptr ? created : reinterpret_cast<HWND>(uintptr_t(0x10));
     }();
     return window;
 }
@@ -55,64 +68,28 @@ void InitDisplay(DisplayInterface& display) {
     display.Init();
 }
 
-TempDir::TempDir() {
-    char pattern[] = "/tmp/vbXXXXXX";
-    if (mkdtemp(pattern) == nullptr) {
-        ADD_FAILURE() << "mkdtemp failed";
-    }
-    path = pattern;
+TempDir::TempDir() : path(vbtest::MakeTempDir()) {
+    OpenDirs().insert(path);
 }
 
 TempDir::~TempDir() {
-    for (const std::string& file : files) {
-        std::remove(file.c_str());
-    }
-    rmdir(path.c_str());
+    vbtest::RemoveTree(path);
+    OpenDirs().erase(path);
 }
 
 std::string TempDir::WriteFile(const std::string& name, const std::vector<uint8_t>& bytes) {
     const std::string full = path + "/" + name;
-    FILE* file = std::fopen(full.c_str(), "wb");
-    if (file == nullptr) {
-        ADD_FAILURE() << "cannot write " << full;
-        return full;
-    }
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
-    files.push_back(full);
+    vbtest::WriteFile(full, bytes);
     return full;
 }
 
 std::string TempDir::WriteBmp(const std::string& name, int width, int height,
                               const std::function<uint32_t(int, int)>& color) {
-    const uint32_t rowBytes = (static_cast<uint32_t>(width) * 3 + 3) & ~3u;
-    const uint32_t imageBytes = rowBytes * static_cast<uint32_t>(height);
-    std::vector<uint8_t> out;
-    out.push_back('B');
-    out.push_back('M');
-    PutLe(out, 14 + 40 + imageBytes, 4);
-    PutLe(out, 0, 4);
-    PutLe(out, 14 + 40, 4);
-    PutLe(out, 40, 4);
-    PutLe(out, static_cast<uint32_t>(width), 4);
-    PutLe(out, static_cast<uint32_t>(height), 4);
-    PutLe(out, 1, 2);
-    PutLe(out, 24, 2);
-    PutLe(out, 0, 4); // uncompressed
-    PutLe(out, imageBytes, 4);
-    PutLe(out, 2835, 4);
-    PutLe(out, 2835, 4);
-    PutLe(out, 0, 4);
-    PutLe(out, 0, 4);
-    for (int y = height - 1; y >= 0; --y) { // bottom-up
-        for (int x = 0; x < width; ++x) {
-            PutLe(out, color(x, y), 3); // B, G, R
-        }
-        for (uint32_t pad = static_cast<uint32_t>(width) * 3; pad < rowBytes; ++pad) {
-            out.push_back(0);
-        }
-    }
-    return WriteFile(name, out);
+    vbtest::BmpImage image;
+    image.width = width;
+    image.height = height;
+    image.pixels = vbtest::PackRows(width, height, 24, false, color);
+    return WriteFile(name, vbtest::EncodeBmp(image));
 }
 
 uint32_t ShownPixel(int x, int y) {

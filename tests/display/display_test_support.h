@@ -43,7 +43,6 @@ class TempDir {
 
   private:
     std::string path;
-    std::vector<std::string> files;
 };
 
 // Pixel (x, y) of the last page shown, as 0xRRGGBB.

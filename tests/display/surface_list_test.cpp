@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "display_test_support.h"
+#include "platform/testing.h"
 
 namespace {
 
@@ -161,6 +162,20 @@ TEST_F(SurfaceListTest, DestructionReleasesEveryFrame) {
         frames.Add(&b);
     }
     EXPECT_EQ(released, (std::vector<std::string>{"B", "A"}));
+}
+
+TEST(SurfaceListFramesTest, ClearingAListOfLoadedFramesReleasesEveryOne) {
+    ASSERT_NE(displaytest::TestWindow(), nullptr);
+    DisplayInterface display;
+    displaytest::InitDisplay(display);
+    const int before = platform::testhooks::LiveSurfaceCount();
+    SurfaceListClass frames;
+    for (int n = 0; n < 4; ++n) {
+        frames.Add(display.CreateKeyedSurface(8, 8));
+    }
+    EXPECT_EQ(platform::testhooks::LiveSurfaceCount(), before + 4);
+    frames.Clear();
+    EXPECT_EQ(platform::testhooks::LiveSurfaceCount(), before);
 }
 
 TEST_F(SurfaceListTest, FailedNodeAllocationIsFatal) {
