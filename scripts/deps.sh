@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  libsdl2-dev libsdl2-ttf-dev fonts-liberation
+  libsdl2-dev libsdl2-ttf-dev zlib1g-dev fonts-liberation
   espeak-ng
   googletest libgtest-dev libgmock-dev
   clang libclang-rt-14-dev

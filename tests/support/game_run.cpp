@@ -89,11 +89,28 @@ int64_t GameResult::TimeOf(const std::string& event) const {
     return -1;
 }
 
-GameInstall::GameInstall() {
+namespace {
+
+void LinkEveryFile(const std::string& from, const std::string& to) {
+    namespace fs = std::filesystem;
+    if (!fs::is_directory(from))
+        throw std::runtime_error(from + " is missing: build the asset pack first");
+    for (const fs::directory_entry& entry : fs::directory_iterator(from))
+        fs::create_symlink(entry.path(), to + "/" + entry.path().filename().string());
+}
+
+} // namespace
+
+GameInstall::GameInstall(bool withPack) {
     mkdir((dir() + "/Images").c_str(), 0755);
     mkdir((dir() + "/Wav").c_str(), 0755);
-    AddPicture("cursor-mouse.bmp", 16, 16, 0xFFFFFF);
-    AddPicture("cursor-clock.bmp", 16, 16, 0xFF0000);
+    if (withPack) {
+        LinkEveryFile(std::string(VOCABULOON_ASSETS) + "/Images", dir() + "/Images");
+        LinkEveryFile(std::string(VOCABULOON_ASSETS) + "/Wav", dir() + "/Wav");
+    } else {
+        AddPicture("cursor-mouse.bmp", 16, 16, 0xFFFFFF);
+        AddPicture("cursor-clock.bmp", 16, 16, 0xFF0000);
+    }
     WriteRegistry(dir());
 }
 
@@ -106,6 +123,7 @@ void GameInstall::WriteRegistry(const std::string& installPath) {
 }
 
 void GameInstall::AddPicture(const std::string& name, int width, int height, uint32_t rgb) {
+    std::remove((dir() + "/Images/" + name).c_str());
     WriteSolidBmp(dir() + "/Images/" + name, width, height, rgb);
 }
 

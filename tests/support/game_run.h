@@ -40,11 +40,13 @@ struct GameResult {
     int64_t TimeOf(const std::string& event) const;
 };
 
-// An install directory with the pictures the start needs and a registry
-// file naming it.
+// An install directory with a registry file naming it. Its pictures and
+// recordings are those of the generated asset pack, each a link of its own so
+// a test may remove or rename one; or, with withPack false, only the two
+// cursor pictures.
 class GameInstall {
   public:
-    GameInstall();
+    explicit GameInstall(bool withPack = true);
     const std::string& dir() const { return temp_.path(); }
     std::string registryFile() const { return dir() + "/registry.reg"; }
     void WriteRegistry(const std::string& installPath);

@@ -6,7 +6,9 @@
 namespace vocassets {
 namespace {
 
-int Channel(Colour c, int shift) { return static_cast<int>((c >> shift) & 0xFF); }
+int Channel(Colour c, int shift) {
+    return static_cast<int>((c >> shift) & 0xFF);
+}
 
 Colour Pack(double r, double g, double b) {
     auto clamp = [](double v) { return static_cast<Colour>(std::clamp(std::lround(v), 0L, 255L)); };
@@ -63,8 +65,7 @@ void Canvas::FillEllipse(double cx, double cy, double rx, double ry, Colour c) {
     if (rx <= 0 || ry <= 0) {
         return;
     }
-    for (int y = std::max(0, int(cy - ry) - 1); y <= std::min(height_ - 1, int(cy + ry) + 1);
-         ++y) {
+    for (int y = std::max(0, int(cy - ry) - 1); y <= std::min(height_ - 1, int(cy + ry) + 1); ++y) {
         double dy = (y + 0.5 - cy) / ry;
         if (dy * dy > 1.0) {
             continue;
@@ -128,8 +129,8 @@ void Canvas::Line(double x0, double y0, double x1, double y1, double thickness, 
     }
     double nx = -dy / length * half;
     double ny = dx / length * half;
-    const Point quad[] = {{x0 + nx, y0 + ny}, {x1 + nx, y1 + ny}, {x1 - nx, y1 - ny},
-                          {x0 - nx, y0 - ny}};
+    const Point quad[] = {
+        {x0 + nx, y0 + ny}, {x1 + nx, y1 + ny}, {x1 - nx, y1 - ny}, {x0 - nx, y0 - ny}};
     FillPolygon(quad, c);
     FillEllipse(x0, y0, half, half, c);
     FillEllipse(x1, y1, half, half, c);
@@ -158,7 +159,9 @@ void Canvas::OutlinedPolygon(std::span<const Point> points, Colour fill, Colour 
     }
 }
 
-void Canvas::ClearRightOf(int x, Colour c) { FillRect(x, 0, width_ - x, height_, c); }
+void Canvas::ClearRightOf(int x, Colour c) {
+    FillRect(x, 0, width_ - x, height_, c);
+}
 
 void Canvas::Darken(double brightness) {
     for (Colour& p : pixels_) {

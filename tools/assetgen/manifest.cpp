@@ -65,7 +65,9 @@ std::string AssetEntry::RelativePath() const {
     return (type == AssetType::Picture ? "Images/" : "Wav/") + file;
 }
 
-std::span<const AssetEntry> AllAssets() { return TheIndex().entries; }
+std::span<const AssetEntry> AllAssets() {
+    return TheIndex().entries;
+}
 
 const AssetEntry* FindAsset(std::string_view name) {
     const Index& index = TheIndex();

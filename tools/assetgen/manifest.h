@@ -62,10 +62,10 @@ struct PictureRow {
     int height;
     Art art;
     Motion motion;
-    std::uint32_t colour;    // 0xRRGGBB fill; 0 picks one from the name
-    const char* caption;     // text drawn on the picture; null derives it from the name
-    int eyeX, eyeY;          // guide bodies: where the eyes picture is laid
-    int mouthX, mouthY;      // guide bodies: where the mouth picture is laid
+    std::uint32_t colour; // 0xRRGGBB fill; 0 picks one from the name
+    const char* caption;  // text drawn on the picture; null derives it from the name
+    int eyeX, eyeY;       // guide bodies: where the eyes picture is laid
+    int mouthX, mouthY;   // guide bodies: where the mouth picture is laid
 };
 
 enum class Sound : std::uint8_t {

@@ -3,7 +3,6 @@
 // created with (name + 1..frames + ".bmp").
 #include "manifest.h"
 
-
 namespace vocassets {
 namespace {
 
@@ -160,8 +159,8 @@ constexpr PictureRow kPictures[] = {
     {"highwire-background.bmp", 1, 440, 300, Scene, None, 0x402050, "high wire", 0, 0, 0, 0},
     {"highwire-bike", 4, 100, 90, Vehicle, Wheel, 0xE04080, "bike", 0, 0, 0, 0},
     {"highwire-overlay.bmp", 1, 480, 300, Overlay, None, 0x603070, "wire", 0, 0, 0, 0},
-    {"lionmouth-start", 3, 440, 300, Sprite, Spin, 0xE0A040, "lion", 0, 0, 0, 0},
-    {"lionmouth-middle", 2, 440, 300, Sprite, Spin, 0xD09030, "lion", 0, 0, 0, 0},
+    {"lionmouth-start", 3, 440, 300, Sprite, None, 0xE0A040, "lion", 0, 0, 0, 0},
+    {"lionmouth-middle", 2, 440, 300, Sprite, None, 0xD09030, "lion", 0, 0, 0, 0},
     {"lionmouth-end.bmp", 1, 440, 300, Sprite, None, 0xC08020, "lion", 0, 0, 0, 0},
     {"cannonball-background.bmp", 1, 440, 300, Scene, None, 0x503060, "cannon", 0, 0, 0, 0},
     {"cannonball-cannon.bmp", 1, 150, 100, Sprite, None, 0x505050, "cannon", 0, 0, 0, 0},
@@ -238,7 +237,7 @@ constexpr PictureRow kPictures[] = {
     {"movingday-background.bmp", 1, 640, 480, Backdrop, None, 0x88C0F0, "moving day", 0, 0, 0, 0},
     {"movingvan", 6, 180, 120, Vehicle, Wheel, 0xE0E0E0, "moving van", 0, 0, 0, 0},
     {"movingday-van", 6, 180, 120, Vehicle, Wheel, 0xD8D8D8, "van", 0, 0, 0, 0},
-    {"movingday-cutaway", 5, 340, 345, Cutaway, Spin, 0xE8C8A0, nullptr, 0, 0, 0, 0},
+    {"movingday-cutaway", 5, 340, 345, Cutaway, None, 0xE8C8A0, nullptr, 0, 0, 0, 0},
     {"monkey-mover.bmp", 1, 200, 300, Monkey, None, 0, "mover", 70, 80, 75, 115},
     {"monkey-mover-blink.bmp", 1, 200, 300, Eyes, None, 0, nullptr, 70, 80, 0, 0},
     {"opendoor-bathroom", 4, 120, 200, Sprite, Unroll, 0x9C6A3C, "door", 0, 0, 0, 0},
@@ -432,7 +431,7 @@ constexpr PictureRow kPictures[] = {
     {"sun-friday", 11, 448, 64, Sprite, Rise, 0xFFB040, "viernes", 0, 0, 0, 0},
     {"sun-saturday", 11, 448, 64, Sprite, Rise, 0xFFB040, "sábado", 0, 0, 0, 0},
     {"sun-sunday", 11, 448, 64, Sprite, Rise, 0xFFB040, "domingo", 0, 0, 0, 0},
-    {"monkey-sun02.bmp", 1, 220, 300, Monkey, None, 0, "sunny", 150, 60, 166, 96},
+    {"monkey-sun02.bmp", 1, 300, 300, Monkey, None, 0, "sunny", 150, 60, 166, 96},
     {"sunrisemonkeyface", 17, 640, 480, Scene, Rise, 0xF08040, "sunrise", 0, 0, 0, 0},
     {"sunmonkeymouth", 4, 70, 40, Mouth, None, 0, nullptr, 0, 0, 0, 0},
     {"playagain4.bmp", 1, 230, 210, Panel, None, 0xF8D0E8, "Play again?", 0, 0, 0, 0},
@@ -569,7 +568,7 @@ constexpr PictureRow kPictures[] = {
     {"racetrack-background04.bmp", 1, 550, 480, Scene, None, 0x80C0E8, "track 4", 0, 0, 0, 0},
     {"racetrack-background05.bmp", 1, 550, 480, Scene, None, 0x88B8F0, "track 5", 0, 0, 0, 0},
     {"flags", 6, 70, 80, Sprite, Bob, 0xF03030, nullptr, 0, 0, 0, 0},
-    {"racetrack-monkey.bmp", 1, 220, 350, Monkey, None, 0, "racer", 133, 90, 146, 127},
+    {"racetrack-monkey.bmp", 1, 300, 350, Monkey, None, 0, "racer", 133, 90, 146, 127},
     {"flagguy-green", 4, 120, 150, Sprite, Walk, 0x30A040, "go!", 0, 0, 0, 0},
     {"flagguy-checkered", 6, 120, 150, Sprite, Walk, 0x303030, "finish", 0, 0, 0, 0},
     {"flagpoles.bmp", 1, 26, 200, Line, None, 0x808080, nullptr, 0, 0, 0, 0},
@@ -639,6 +638,8 @@ constexpr PictureRow kPictures[] = {
 
 } // namespace
 
-std::span<const PictureRow> PictureRows() { return kPictures; }
+std::span<const PictureRow> PictureRows() {
+    return kPictures;
+}
 
 } // namespace vocassets

@@ -429,6 +429,8 @@ constexpr RecordingRow kRecordings[] = {
 
 } // namespace
 
-std::span<const RecordingRow> RecordingRows() { return kRecordings; }
+std::span<const RecordingRow> RecordingRows() {
+    return kRecordings;
+}
 
 } // namespace vocassets

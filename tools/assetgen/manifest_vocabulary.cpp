@@ -148,6 +148,8 @@ constexpr VocabWord kVocabulary[] = {
 
 } // namespace
 
-std::span<const VocabWord> Vocabulary() { return kVocabulary; }
+std::span<const VocabWord> Vocabulary() {
+    return kVocabulary;
+}
 
 } // namespace vocassets

@@ -84,8 +84,8 @@ void TextRenderer::Draw(Canvas& canvas, std::string_view text, int size, int cx,
     SDL_FreeSurface(argb);
 }
 
-void TextRenderer::Label(Canvas& canvas, std::string_view text, int cx, int cy, int maxW,
-                         int maxH, int maxSize) {
+void TextRenderer::Label(Canvas& canvas, std::string_view text, int cx, int cy, int maxW, int maxH,
+                         int maxSize) {
     constexpr int kPadX = 5;
     constexpr int kPadY = 2;
     int size = FitSize(text, maxW - 2 * kPadX, maxH - 2 * kPadY, maxSize);

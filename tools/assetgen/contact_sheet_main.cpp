@@ -1,0 +1,51 @@
+// vocabuloon-contactsheet PACKDIR OUT.png [--columns N] [--filter TEXT] [--first N] [--count N]
+// Writes one PNG showing every picture of the pack with its name.
+#include "contact_sheet.h"
+#include "png_writer.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+int main(int argc, char** argv) {
+    vocassets::ContactSheetOptions options;
+    std::string out;
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        if (arg == "--columns" && i + 1 < argc) {
+            options.columns = std::atoi(argv[++i]);
+        } else if (arg == "--filter" && i + 1 < argc) {
+            options.filter = argv[++i];
+        } else if (arg == "--first" && i + 1 < argc) {
+            options.first = std::strtoul(argv[++i], nullptr, 10);
+        } else if (arg == "--count" && i + 1 < argc) {
+            options.count = std::strtoul(argv[++i], nullptr, 10);
+        } else if (options.packDir.empty()) {
+            options.packDir = arg;
+        } else if (out.empty()) {
+            out = arg;
+        } else {
+            out.clear();
+            break;
+        }
+    }
+    if (options.packDir.empty() || out.empty()) {
+        std::fprintf(stderr,
+                     "usage: %s PACKDIR OUT.png [--columns N] [--filter TEXT] [--first N] "
+                     "[--count N]\n",
+                     argv[0]);
+        return 2;
+    }
+    vocassets::TextRenderer text(vocassets::DefaultFontPath());
+    std::vector<std::string> missing;
+    vocassets::Canvas sheet = vocassets::BuildContactSheet(options, text, missing);
+    for (const std::string& name : missing) {
+        std::fprintf(stderr, "contactsheet: cannot read %s\n", name.c_str());
+    }
+    if (!vocassets::WritePng(sheet, out)) {
+        std::fprintf(stderr, "contactsheet: cannot write %s\n", out.c_str());
+        return 1;
+    }
+    std::printf("contactsheet: %dx%d written to %s\n", sheet.Width(), sheet.Height(), out.c_str());
+    return missing.empty() ? 0 : 1;
+}

@@ -1,0 +1,66 @@
+// What the painters of the different kinds of picture share.
+#pragma once
+
+#include "canvas.h"
+#include "manifest.h"
+#include "text.h"
+
+#include <string>
+#include <string_view>
+
+namespace vocassets {
+
+struct Paint {
+    const PictureRow& row;
+    int frame;    // 1..frames, or 0 for a still
+    double phase; // 0 at the first frame, up to 1 at the last
+    Colour fill;
+    std::string caption;
+    TextRenderer& text;
+
+    int W() const { return row.width; }
+    int H() const { return row.height; }
+    bool NameHas(std::string_view word) const;
+    bool Keyed() const { return row.art != Art::Backdrop && row.art != Art::Animal; }
+};
+
+// Colours shared by the figures.
+inline constexpr Colour kFur = 0x9C6A3C;
+inline constexpr Colour kFace = 0xEAC9A0;
+inline constexpr Colour kOutline = 0x202020;
+
+// A readable text colour on a fill.
+Colour TextOn(Colour fill);
+
+void PaintScene(Canvas& canvas, const Paint& p);   // Scene, Backdrop
+void PaintOverlay(Canvas& canvas, const Paint& p); // Overlay
+void PaintSprite(Canvas& canvas, const Paint& p);  // Sprite, Item
+void PaintCutaway(Canvas& canvas, const Paint& p);
+void PaintMonkey(Canvas& canvas, const Paint& p);
+void PaintEyes(Canvas& canvas, const Paint& p);
+void PaintMouth(Canvas& canvas, const Paint& p);
+void PaintAnimal(Canvas& canvas, const Paint& p);
+void PaintVehicle(Canvas& canvas, const Paint& p);
+void PaintBalloon(Canvas& canvas, const Paint& p);
+void PaintCounter(Canvas& canvas, const Paint& p);
+void PaintButton(Canvas& canvas, const Paint& p);
+void PaintPanel(Canvas& canvas, const Paint& p);
+void PaintBubble(Canvas& canvas, const Paint& p);
+void PaintLetter(Canvas& canvas, const Paint& p);
+void PaintRoadSign(Canvas& canvas, const Paint& p);
+void PaintMenuBar(Canvas& canvas, const Paint& p);
+void PaintMenuIcon(Canvas& canvas, const Paint& p);
+void PaintSigninBox(Canvas& canvas, const Paint& p);
+void PaintCaret(Canvas& canvas, const Paint& p);
+void PaintPointer(Canvas& canvas, const Paint& p);
+void PaintClock(Canvas& canvas, const Paint& p);
+void PaintLine(Canvas& canvas, const Paint& p);
+void PaintDigits(Canvas& canvas, const Paint& p);
+
+// One balloon with its string, its top-left corner at (x, y).
+void DrawBalloon(Canvas& canvas, double x, double y, double w, double h, Colour colour);
+// A menu-bar icon in the box; lit icons are brighter, as a pressed button.
+void DrawMenuIcon(Canvas& canvas, std::string_view kind, int x, int y, int w, int h, bool lit,
+                  TextRenderer& text);
+
+} // namespace vocassets
