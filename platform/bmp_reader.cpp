@@ -14,7 +14,9 @@ constexpr uint32_t kCoreHeaderSize = 12;
 constexpr uint32_t kInfoHeaderSize = 40;
 constexpr uint32_t kCompressionRgb = 0, kCompressionRle8 = 1, kCompressionBitfields = 3;
 
-uint16_t U16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
+uint16_t U16(const uint8_t* p) {
+    return static_cast<uint16_t>(p[0] | (p[1] << 8));
+}
 uint32_t U32(const uint8_t* p) {
     return p[0] | (p[1] << 8) | (p[2] << 16) | (uint32_t(p[3]) << 24);
 }
@@ -70,7 +72,7 @@ struct Layout {
     size_t pixelOffset = 0;
 };
 
-bool ReadGeometry(const uint8_t* header, uint32_t headerSize, Layout& layout,
+bool ReadGeometry(const uint8_t* header, uint32_t headerSize, int64_t maxPixels, Layout& layout,
                   uint32_t& colorsUsed, std::string* why) {
     int64_t width, height;
     if (headerSize == kCoreHeaderSize) {
@@ -91,7 +93,7 @@ bool ReadGeometry(const uint8_t* header, uint32_t headerSize, Layout& layout,
         height = -height;
     if (width <= 0 || height <= 0)
         return Fail(why, "bitmap has no pixels");
-    if (width > kMaxBmpSide || height > kMaxBmpSide || width * height > kMaxBmpPixels)
+    if (width > kMaxBmpSide || height > kMaxBmpSide || width * height > maxPixels)
         return Fail(why, "bitmap too large");
     layout.width = static_cast<int>(width);
     layout.height = static_cast<int>(height);
@@ -148,7 +150,9 @@ uint32_t PaletteCount(const Layout& layout, uint32_t colorsUsed) {
     return colorsUsed == 0 || colorsUsed > maxColors ? maxColors : colorsUsed;
 }
 
-size_t PaletteEntrySize(uint32_t headerSize) { return headerSize == kCoreHeaderSize ? 3 : 4; }
+size_t PaletteEntrySize(uint32_t headerSize) {
+    return headerSize == kCoreHeaderSize ? 3 : 4;
+}
 
 bool ReadPalette(const uint8_t* data, size_t size, size_t at, uint32_t headerSize,
                  uint32_t colorsUsed, Layout& layout, std::string* why) {
@@ -194,8 +198,8 @@ void DecodeRow(const uint8_t* row, const Layout& layout, uint32_t* out) {
     }
 }
 
-bool DecodeUncompressed(const uint8_t* data, size_t size, const Layout& layout,
-                        DecodedBitmap& out, std::string* why) {
+bool DecodeUncompressed(const uint8_t* data, size_t size, const Layout& layout, DecodedBitmap& out,
+                        std::string* why) {
     const uint64_t rowBits = uint64_t(layout.width) * layout.bitsPerPixel;
     const uint64_t rowBytes = (rowBits + 7) / 8;
     const uint64_t stride = (rowBits + 31) / 32 * 4;
@@ -204,6 +208,7 @@ bool DecodeUncompressed(const uint8_t* data, size_t size, const Layout& layout,
     if (layout.pixelOffset > size || size - layout.pixelOffset < needed)
         return Fail(why, "truncated pixel data");
     const uint8_t* pixels = data + layout.pixelOffset;
+    out.pixels.resize(size_t(layout.width) * layout.height);
     for (int y = 0; y < layout.height; ++y) {
         int fileRow = layout.topDown ? y : layout.height - 1 - y;
         DecodeRow(pixels + stride * fileRow, layout, out.pixels.data() + size_t(y) * layout.width);
@@ -211,24 +216,10 @@ bool DecodeUncompressed(const uint8_t* data, size_t size, const Layout& layout,
     return true;
 }
 
-bool DecodeRunLength(const uint8_t* data, size_t size, const Layout& layout, DecodedBitmap& out,
-                     std::string* why) {
-    std::vector<uint8_t> indices(size_t(layout.width) * layout.height, 0);
-    if (!DecodeRle8(data + layout.pixelOffset, size - layout.pixelOffset, layout.width,
-                    layout.height, indices.data(), why))
-        return false;
-    for (int y = 0; y < layout.height; ++y) {
-        const uint8_t* row = indices.data() + size_t(layout.height - 1 - y) * layout.width;
-        uint32_t* dest = out.pixels.data() + size_t(y) * layout.width;
-        for (int x = 0; x < layout.width; ++x)
-            dest[x] = layout.palette[row[x]];
-    }
-    return true;
-}
-
 } // namespace
 
-bool DecodeBmp(const uint8_t* data, size_t size, DecodedBitmap& out, std::string* why) {
+bool DecodeBmp(const uint8_t* data, size_t size, DecodedBitmap& out, std::string* why,
+               int64_t maxPixels) {
     out = DecodedBitmap{};
     if (!data || size < kFileHeaderSize + 4)
         return Fail(why, "file too short for a bitmap header");
@@ -252,7 +243,7 @@ bool DecodeBmp(const uint8_t* data, size_t size, DecodedBitmap& out, std::string
 
     Layout layout;
     uint32_t colorsUsed = 0;
-    if (!ReadGeometry(data + kFileHeaderSize, headerSize, layout, colorsUsed, why) ||
+    if (!ReadGeometry(data + kFileHeaderSize, headerSize, maxPixels, layout, colorsUsed, why) ||
         !CheckFormat(layout, why))
         return false;
 
@@ -273,10 +264,11 @@ bool DecodeBmp(const uint8_t* data, size_t size, DecodedBitmap& out, std::string
     if (layout.pixelOffset > size)
         return Fail(why, "pixel data offset past the end of the file");
 
-    out.pixels.assign(size_t(layout.width) * layout.height, 0);
-    const bool decoded = layout.compression == kCompressionRle8
-                             ? DecodeRunLength(data, size, layout, out, why)
-                             : DecodeUncompressed(data, size, layout, out, why);
+    const bool decoded =
+        layout.compression == kCompressionRle8
+            ? DecodeRle8(data + layout.pixelOffset, size - layout.pixelOffset, layout.width,
+                         layout.height, layout.palette, out.pixels, why)
+            : DecodeUncompressed(data, size, layout, out, why);
     if (!decoded) {
         out = DecodedBitmap{};
         return false;

@@ -24,6 +24,8 @@ struct DecodedBitmap {
 inline constexpr int kMaxBmpSide = 16384;
 inline constexpr int64_t kMaxBmpPixels = int64_t(32) << 20;
 
-bool DecodeBmp(const uint8_t* data, size_t size, DecodedBitmap& out, std::string* why);
+// maxPixels may be lowered by callers that want small pictures only (the fuzzer).
+bool DecodeBmp(const uint8_t* data, size_t size, DecodedBitmap& out, std::string* why,
+               int64_t maxPixels = kMaxBmpPixels);
 
 } // namespace platform

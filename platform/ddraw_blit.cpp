@@ -16,16 +16,22 @@ constexpr DWORD kKnownBltFlags =
 constexpr DWORD kKnownEffects = DDBLTFX_MIRRORLEFTRIGHT | DDBLTFX_MIRRORUPDOWN;
 constexpr DWORD kKnownBltFastFlags = DDBLTFAST_SRCCOLORKEY | DDBLTFAST_WAIT;
 
-RECT WholeOf(const Surface& surface) { return RECT{0, 0, surface.Width(), surface.Height()}; }
+RECT WholeOf(const Surface& surface) {
+    return RECT{0, 0, surface.Width(), surface.Height()};
+}
 
-bool Ordered(const RECT& r) { return r.left <= r.right && r.top <= r.bottom; }
+bool Ordered(const RECT& r) {
+    return r.left <= r.right && r.top <= r.bottom;
+}
 
 bool Inside(const RECT& r, const Surface& surface) {
     return Ordered(r) && r.left >= 0 && r.top >= 0 && r.right <= surface.Width() &&
            r.bottom <= surface.Height();
 }
 
-bool Empty(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
+bool Empty(const RECT& r) {
+    return r.right <= r.left || r.bottom <= r.top;
+}
 
 RECT Intersect(const RECT& a, const RECT& b) {
     return RECT{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
@@ -34,8 +40,8 @@ RECT Intersect(const RECT& a, const RECT& b) {
 
 } // namespace
 
-HRESULT Surface::CopyFrom(Surface& source, const RECT& destRect, const RECT& sourceRect,
-                          bool keyed, DWORD effects) {
+HRESULT Surface::CopyFrom(Surface& source, const RECT& destRect, const RECT& sourceRect, bool keyed,
+                          DWORD effects) {
     if (source.BitsPerPixel() != bitsPerPixel_)
         return DDERR_INVALIDPIXELFORMAT;
     if (keyed && !source.HasColorKey())
@@ -111,8 +117,8 @@ HRESULT Surface::Blt(LPRECT destination, IDirectDrawSurface4* sourceInterface, L
     return result;
 }
 
-HRESULT Surface::BltFast(DWORD x, DWORD y, IDirectDrawSurface4* sourceInterface,
-                         LPRECT sourceRect, DWORD transfer) {
+HRESULT Surface::BltFast(DWORD x, DWORD y, IDirectDrawSurface4* sourceInterface, LPRECT sourceRect,
+                         DWORD transfer) {
     if (HRESULT injected = faults::Injected("BltFast"))
         return injected;
     if (transfer & ~kKnownBltFastFlags)
@@ -133,8 +139,7 @@ HRESULT Surface::BltFast(DWORD x, DWORD y, IDirectDrawSurface4* sourceInterface,
     if (Busy() || source->Busy())
         return DDERR_SURFACEBUSY;
     const RECT destRect{LONG(x), LONG(y), LONG(right), LONG(bottom)};
-    HRESULT result =
-        CopyFrom(*source, destRect, from, (transfer & DDBLTFAST_SRCCOLORKEY) != 0, 0);
+    HRESULT result = CopyFrom(*source, destRect, from, (transfer & DDBLTFAST_SRCCOLORKEY) != 0, 0);
     if (result == DD_OK)
         ShowIfScreen();
     return result;

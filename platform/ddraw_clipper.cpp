@@ -12,7 +12,9 @@ HRESULT Clipper::QueryInterface(REFIID iid, void** object) {
     return E_NOINTERFACE;
 }
 
-ULONG Clipper::AddRef() { return ++references_; }
+ULONG Clipper::AddRef() {
+    return ++references_;
+}
 
 ULONG Clipper::Release() {
     ULONG left = --references_;

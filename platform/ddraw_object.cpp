@@ -7,8 +7,10 @@
 #include "platform/ddraw_surface.h"
 #include "platform/faults.h"
 
-const IID IID_IDirectDraw = {0x6C14DB80, 0xA733, 0x11CE, {0xA5, 0x21, 0x00, 0x20, 0xAF, 0x0B, 0xE5, 0x60}};
-const IID IID_IDirectDraw4 = {0x9C59509A, 0x39BD, 0x11D1, {0x8C, 0x4A, 0x00, 0xC0, 0x4F, 0xD9, 0x30, 0xC5}};
+const IID IID_IDirectDraw = {
+    0x6C14DB80, 0xA733, 0x11CE, {0xA5, 0x21, 0x00, 0x20, 0xAF, 0x0B, 0xE5, 0x60}};
+const IID IID_IDirectDraw4 = {
+    0x9C59509A, 0x39BD, 0x11D1, {0x8C, 0x4A, 0x00, 0xC0, 0x4F, 0xD9, 0x30, 0xC5}};
 
 namespace platform::ddraw {
 
@@ -16,9 +18,13 @@ namespace {
 
 int liveDirectDraws = 0;
 
-bool SameIid(REFIID a, REFIID b) { return std::memcmp(&a, &b, sizeof(IID)) == 0; }
+bool SameIid(REFIID a, REFIID b) {
+    return std::memcmp(&a, &b, sizeof(IID)) == 0;
+}
 
-bool Exclusive(DWORD level) { return (level & DDSCL_EXCLUSIVE) != 0; }
+bool Exclusive(DWORD level) {
+    return (level & DDSCL_EXCLUSIVE) != 0;
+}
 
 // Flip chains longer than triple buffering are not offered.
 constexpr DWORD kMaxBackBuffers = 3;
@@ -28,11 +34,17 @@ constexpr uint64_t kMaxPixels = uint64_t(32) << 20;
 
 } // namespace
 
-DirectDrawObject::DirectDrawObject() { ++liveDirectDraws; }
+DirectDrawObject::DirectDrawObject() {
+    ++liveDirectDraws;
+}
 
-DirectDrawObject::~DirectDrawObject() { --liveDirectDraws; }
+DirectDrawObject::~DirectDrawObject() {
+    --liveDirectDraws;
+}
 
-int DirectDrawObject::LiveCount() { return liveDirectDraws; }
+int DirectDrawObject::LiveCount() {
+    return liveDirectDraws;
+}
 
 HRESULT DirectDrawObject::QueryInterface(REFIID iid, void** object) {
     if (HRESULT injected = faults::Injected("QueryInterface"))
@@ -50,7 +62,9 @@ HRESULT DirectDrawObject::QueryInterface(REFIID iid, void** object) {
     return DD_OK;
 }
 
-ULONG DirectDrawObject::AddRef() { return ++references_; }
+ULONG DirectDrawObject::AddRef() {
+    return ++references_;
+}
 
 ULONG DirectDrawObject::Release() {
     ULONG left = --references_;
@@ -60,7 +74,8 @@ ULONG DirectDrawObject::Release() {
 }
 
 HRESULT DirectDrawObject::SetCooperativeLevel(HWND window, DWORD flags) {
-    if (HRESULT injected = faults::Injected("SetCooperativeLevel"))
+    // DirectInput and DirectSound have a call of the same name; faults tell them apart.
+    if (HRESULT injected = faults::Injected("IDirectDraw::SetCooperativeLevel"))
         return injected;
     const bool normal = (flags & DDSCL_NORMAL) != 0;
     const bool exclusive = (flags & DDSCL_EXCLUSIVE) != 0;
@@ -93,8 +108,8 @@ HRESULT DirectDrawObject::SetDisplayMode(DWORD width, DWORD height, DWORD bitsPe
     return DD_OK;
 }
 
-HRESULT DirectDrawObject::CreateSurface(LPDDSURFACEDESC2 description,
-                                        IDirectDrawSurface4** surface, IUnknown* outer) {
+HRESULT DirectDrawObject::CreateSurface(LPDDSURFACEDESC2 description, IDirectDrawSurface4** surface,
+                                        IUnknown* outer) {
     if (HRESULT injected = faults::Injected("CreateSurface"))
         return injected;
     if (!description || !surface || outer || description->dwSize != sizeof(DDSURFACEDESC2))

@@ -33,12 +33,14 @@ void DescribeFormat(int bitsPerPixel, DDPIXELFORMAT& format) {
 
 } // namespace
 
-Surface* AsSurface(IDirectDrawSurface4* surface) { return dynamic_cast<Surface*>(surface); }
+Surface* AsSurface(IDirectDrawSurface4* surface) {
+    return dynamic_cast<Surface*>(surface);
+}
 
 Surface::Surface(DirectDrawObject* owner, Role role, int width, int height, int bitsPerPixel)
     : owner_(owner), role_(role), width_(width), height_(height), bitsPerPixel_(bitsPerPixel),
-      pitch_((width * (bitsPerPixel / 8) + 3) & ~3),
-      pixels_(size_t(pitch_) * height, 0), restoredAt_(faults::LossGeneration()) {
+      pitch_((width * (bitsPerPixel / 8) + 3) & ~3), pixels_(size_t(pitch_) * height, 0),
+      restoredAt_(faults::LossGeneration()) {
     ++liveSurfaces;
     if (role_ != Role::BackBuffer)
         owner_->AddRef();
@@ -65,7 +67,9 @@ Surface* Surface::Create(DirectDrawObject* owner, Role role, int width, int heig
     return surface;
 }
 
-int Surface::LiveCount() { return liveSurfaces; }
+int Surface::LiveCount() {
+    return liveSurfaces;
+}
 
 HRESULT Surface::QueryInterface(REFIID iid, void** object) {
     (void)iid; // nothing asks a surface for another interface
@@ -74,7 +78,9 @@ HRESULT Surface::QueryInterface(REFIID iid, void** object) {
     return E_NOINTERFACE;
 }
 
-ULONG Surface::AddRef() { return ++references_; }
+ULONG Surface::AddRef() {
+    return ++references_;
+}
 
 ULONG Surface::Release() {
     if (references_ == 0)
@@ -90,9 +96,13 @@ PageView Surface::View() const {
     return PageView{pixels_.data(), width_, height_, pitch_, bitsPerPixel_};
 }
 
-bool Surface::Lost() const { return restoredAt_ < faults::LossGeneration(); }
+bool Surface::Lost() const {
+    return restoredAt_ < faults::LossGeneration();
+}
 
-bool Surface::Busy() const { return dc_ != nullptr; }
+bool Surface::Busy() const {
+    return dc_ != nullptr;
+}
 
 void Surface::SetColorKeyValue(const DDCOLORKEY& key) {
     hasColorKey_ = true;

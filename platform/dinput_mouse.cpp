@@ -53,7 +53,7 @@ class Mouse : public IDirectInputDevice {
     }
 
     HRESULT SetCooperativeLevel(HWND window, DWORD flags) override {
-        if (HRESULT fault = platform::faults::Injected("SetCooperativeLevel"))
+        if (HRESULT fault = platform::faults::Injected("IDirectInputDevice::SetCooperativeLevel"))
             return fault;
         if (!window || window != Host().window)
             return E_INVALIDARG;

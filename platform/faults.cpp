@@ -118,7 +118,9 @@ void Reset() {
     State().lossGeneration = generation;
 }
 
-bool DepthRefused(int bitsPerPixel) { return State().refusedDepths.count(bitsPerPixel) != 0; }
+bool DepthRefused(int bitsPerPixel) {
+    return State().refusedDepths.count(bitsPerPixel) != 0;
+}
 
 bool BackBuffersRefused(int count) {
     const FaultState& state = State();
@@ -136,9 +138,13 @@ HRESULT Injected(const char* call) {
     return code;
 }
 
-uint32_t LossGeneration() { return State().lossGeneration; }
+uint32_t LossGeneration() {
+    return State().lossGeneration;
+}
 
-void LoseSurfaces() { ++State().lossGeneration; }
+void LoseSurfaces() {
+    ++State().lossGeneration;
+}
 
 bool FileUnreadable(const char* path) {
     if (!path)

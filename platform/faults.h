@@ -6,7 +6,10 @@
 //   refuse-backbuffers N      a flip chain with N back buffers is refused; "any" refuses all
 //   fail CALL CODE [COUNT]    the named call (e.g. CreateClipper, Flip, Blt, DirectDrawCreate,
 //                             QueryInterface, GetDC) answers CODE (hex or decimal) on its
-//                             next COUNT calls (default: every call)
+//                             next COUNT calls (default: every call); a call whose name
+//                             several interfaces share is named Interface::Method
+//                             (IDirectDraw::SetCooperativeLevel,
+//                             IDirectInputDevice::SetCooperativeLevel, ...)
 //   lose-surfaces             every surface reports itself lost until restored
 //   unreadable NAME           a file whose name (last path component, any case) is NAME
 //                             cannot be opened

@@ -16,7 +16,9 @@
 
 namespace platform::gdi {
 
-int BitmapObject::DescriptionSize() const { return static_cast<int>(sizeof(BITMAP)); }
+int BitmapObject::DescriptionSize() const {
+    return static_cast<int>(sizeof(BITMAP));
+}
 
 int BitmapObject::Describe(int size, void* buffer) const {
     // Callers built for 32-bit Windows pass 24 bytes: everything but the bits pointer.

@@ -18,7 +18,6 @@ struct Tables {
     std::unordered_map<uintptr_t, std::unique_ptr<GdiObject>> objects;
     std::unordered_map<uintptr_t, DeviceContext> dcs;
     HGDIOBJ stockBitmap = nullptr;
-    int stockObjects = 0;
 };
 
 Tables& State() {
@@ -44,7 +43,6 @@ HGDIOBJ StockBitmap() {
         auto object = std::make_unique<BitmapObject>(std::move(pixel));
         object->stock = true;
         tables.stockBitmap = AddObject(std::move(object));
-        ++tables.stockObjects;
     }
     return tables.stockBitmap;
 }
@@ -95,6 +93,7 @@ HDC OpenSurfaceDC(const PixelTarget& surface) {
     DeviceContext dc;
     dc.onSurface = true;
     dc.surface = surface;
+    SelectDefaultFont(dc);
     State().dcs.emplace(handle, dc);
     return reinterpret_cast<HDC>(handle);
 }
@@ -108,10 +107,16 @@ void CloseSurfaceDC(HDC handle) {
 }
 
 int LiveObjectCount() {
-    return static_cast<int>(State().objects.size()) - State().stockObjects;
+    // Stock objects (the bitmap of memory DCs, the stock fonts) never go away.
+    int live = 0;
+    for (const auto& entry : State().objects)
+        live += entry.second->stock ? 0 : 1;
+    return live;
 }
 
-int LiveDCCount() { return static_cast<int>(State().dcs.size()); }
+int LiveDCCount() {
+    return static_cast<int>(State().dcs.size());
+}
 
 } // namespace platform::gdi
 
@@ -126,6 +131,7 @@ HDC WINAPI CreateCompatibleDC(HDC reference) {
     HGDIOBJ bitmap = gdi::StockBitmap();
     dc.selected[size_t(gdi::ObjectKind::Bitmap)] = bitmap;
     ++gdi::FindObject(bitmap)->selections;
+    gdi::SelectDefaultFont(dc);
     uintptr_t handle = gdi::NewHandle();
     gdi::State().dcs.emplace(handle, dc);
     return reinterpret_cast<HDC>(handle);

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "platform/bmp_reader.h"
 #include "platform/win32.h"
@@ -57,12 +58,33 @@ class BitmapObject final : public GdiObject {
     DecodedBitmap image_;
 };
 
+// How text is drawn and where logical coordinates lie (gdi_text.cpp,
+// gdi_device.cpp). A new device context has GDI's defaults.
+struct DrawingAttributes {
+    uint32_t textColor = 0x000000;       // COLORREF: black
+    int backgroundMode = 2;              // OPAQUE
+    uint32_t backgroundColor = 0xFFFFFF; // COLORREF: white
+    POINT viewportOrigin{0, 0};
+    POINT windowOrigin{0, 0};
+};
+
+// One SaveDC.
+struct SavedDrawingState {
+    DrawingAttributes attributes;
+    std::array<HGDIOBJ, kObjectKinds> selected{};
+};
+
 struct DeviceContext {
     bool onSurface = false;
     PixelTarget surface; // when onSurface
     // What is selected, one slot per kind; a memory DC starts with the stock bitmap.
     std::array<HGDIOBJ, kObjectKinds> selected{};
+    DrawingAttributes attributes;
+    std::vector<SavedDrawingState> saved;
 };
+
+// A new device context holds the stock system font, as in GDI (gdi_fonts.cpp).
+void SelectDefaultFont(DeviceContext& dc);
 
 // Handles: objects and device contexts live in tables owned here.
 HGDIOBJ AddObject(std::unique_ptr<GdiObject> object);

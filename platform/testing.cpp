@@ -52,9 +52,17 @@ PageView SurfaceView(IDirectDrawSurface4* surface) {
     return s ? s->View() : PageView{};
 }
 
-int LiveSurfaceCount() { return ddraw::Surface::LiveCount(); }
-int LiveDirectDrawCount() { return ddraw::DirectDrawObject::LiveCount(); }
-int LiveGdiObjectCount() { return gdi::LiveObjectCount(); }
-int LiveDeviceContextCount() { return gdi::LiveDCCount(); }
+int LiveSurfaceCount() {
+    return ddraw::Surface::LiveCount();
+}
+int LiveDirectDrawCount() {
+    return ddraw::DirectDrawObject::LiveCount();
+}
+int LiveGdiObjectCount() {
+    return gdi::LiveObjectCount();
+}
+int LiveDeviceContextCount() {
+    return gdi::LiveDCCount();
+}
 
 } // namespace platform::testhooks

@@ -123,7 +123,6 @@ int WINAPI GetSystemMetrics(int index) {
 }
 
 HCURSOR WINAPI LoadCursorA(HINSTANCE, LPCSTR) { return reinterpret_cast<HCURSOR>(0x2000); }
-HGDIOBJ WINAPI GetStockObject(int) { return reinterpret_cast<HGDIOBJ>(0x3000); }
 HINSTANCE WINAPI GetModuleHandleA(LPCSTR) { return reinterpret_cast<HINSTANCE>(0x400000); }
 
 LRESULT WINAPI DefWindowProcA(HWND window, UINT message, WPARAM, LPARAM) {

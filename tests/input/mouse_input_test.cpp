@@ -19,7 +19,7 @@ TEST(MouseInput, EachFailingStepOfSetUpShowsItsMessage) {
         {"DirectInputCreateA", "Unable to initialize DirectInput object."},
         {"CreateDevice", "Failed to get System mouse."},
         {"SetDataFormat", "Failed to set data format."},
-        {"SetCooperativeLevel", "Unable to set cooperative level."},
+        {"IDirectInputDevice::SetCooperativeLevel", "Unable to set cooperative level."},
         {"Acquire", "Unable to aquire mouse."},
     };
     GameInstall install;

@@ -1,0 +1,19 @@
+// Shared by the figure sets of vocabuloon-bench: timing and printing.
+#pragma once
+
+#include <functional>
+
+namespace bench {
+
+// The median wall time of one call of work, in microseconds, over runs calls
+// after a few unmeasured ones.
+double MedianMicroseconds(int runs, const std::function<void()>& work);
+
+void PrintFigure(const char* label, double microseconds);
+void PrintRatio(const char* label, double ratio);
+
+// Figure sets; bench_main.cpp lists them.
+void BlitFigures();
+void SoundFigures();
+
+} // namespace bench
