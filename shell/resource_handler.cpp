@@ -2,7 +2,9 @@
 
 #include "platform/trace.h"
 #include "scene/creation_lists.h"
+#include "scene/object_kinds.h"
 #include "scene/object_list.h"
+#include "scene/screen_object.h"
 #include "shell/frame_update.h"
 #include "shell/globals.h"
 
@@ -16,4 +18,20 @@ void ResourceHandler::LoadScreen() {
     frameUpdate.ForgetObjects();
     objectList.Clear();
     CreateScreenObjects(screen);
+}
+
+void ResourceHandler::AddRoomTransition(Room room) {
+    for (const CreationRecord& record : RoomTransitionRecords(room))
+        objectList.Add(CreateObject(record));
+}
+
+void ResourceHandler::AddCartItem(LONG x, LONG y, LONG itemId, LONG layer) {
+    const CreationRecord* record = CartItemRecord(itemId);
+    if (!record)
+        return;
+    ScreenObject* item = CreateObject(*record);
+    item->SetPosition(x, y);
+    item->SetLayer(layer);
+    item->SetVisible(true);
+    objectList.Add(item);
 }

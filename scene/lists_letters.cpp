@@ -1,0 +1,150 @@
+// The alphabet (4) and fishing for letters (7).
+#include "scene/lists_furniture.h"
+#include "scene/lists_tables.h"
+
+using namespace lists;
+
+namespace {
+
+// clang-format off
+constexpr CreationRecord kAlphabet[] = {
+    {kBackdrop, "alphabet-background.bmp", kNone, kNone, 49, true, 1, 1, 0, 0, 90, 0, 0, 0, 1, false},
+    kMenuBarLeft,
+    kHelpButtonLeft,
+    kGuideButtonLeft,
+    kExitButtonLeft,
+    kBalloonButtonLeft,
+    kHomeButtonLeft,
+    // The letters wait above the screen, each row falling at its own pace.
+    {Word("A"), "alphabet-a.bmp", "a.wav", kNone,  98, false, 1, 6, 0, 40, 155, -100, 0, 0, 2, false},
+    {Word("B"), "alphabet-b.bmp", "b.wav", kNone,  99, false, 1, 6, 0, 40, 242, -100, 0, 0, 2, false},
+    {Word("C"), "alphabet-c.bmp", "c.wav", kNone, 100, false, 1, 6, 0, 40, 373, -100, 0, 0, 2, false},
+    {Word("D"), "alphabet-d.bmp", "d.wav", kNone, 101, false, 1, 6, 0, 40, 479, -100, 0, 0, 2, false},
+    {Word("E"), "alphabet-e.bmp", "e.wav", kNone, 102, false, 1, 6, 0, 40, 571, -150, 0, 0, 2, false},
+    {Word("F"), "alphabet-f.bmp", "f.wav", kNone, 103, false, 1, 5, 0, 40, 112, -200, 0, 0, 2, false},
+    {Word("G"), "alphabet-g.bmp", "g.wav", kNone, 104, false, 1, 5, 0, 40, 208, -200, 0, 0, 2, false},
+    {Word("H"), "alphabet-h.bmp", "h.wav", kNone, 105, false, 1, 5, 0, 40, 302, -250, 0, 0, 2, false},
+    {Word("I"), "alphabet-i.bmp", "i.wav", kNone, 106, false, 1, 5, 0, 35, 425, -250, 0, 0, 2, false},
+    {Word("J"), "alphabet-j.bmp", "j.wav", kNone, 107, false, 1, 5, 0, 35, 518, -250, 0, 0, 2, false},
+    {Word("K"), "alphabet-k.bmp", "k.wav", kNone, 108, false, 1, 4, 0, 20, 144, -300, 0, 0, 2, false},
+    {Word("L"), "alphabet-l.bmp", "l.wav", kNone, 109, false, 1, 4, 0, 20, 257, -300, 0, 0, 2, false},
+    {Word("M"), "alphabet-m.bmp", "m.wav", kNone, 110, false, 1, 4, 0, 20, 320, -350, 0, 0, 2, false},
+    {Word("N"), "alphabet-n.bmp", "n.wav", kNone, 111, false, 1, 4, 0, 20, 403, -350, 0, 0, 2, false},
+    {Word("O"), "alphabet-o.bmp", "o.wav", kNone, 112, false, 1, 4, 0, 20, 492, -350, 0, 0, 2, false},
+    {Word("P"), "alphabet-p.bmp", "p.wav", kNone, 113, false, 1, 4, 0, 20, 562, -350, 0, 0, 2, false},
+    {Word("Q"), "alphabet-q.bmp", "q.wav", kNone, 114, false, 1, 3, 0, 20, 104, -450, 0, 0, 2, false},
+    {Word("R"), "alphabet-r.bmp", "r.wav", kNone, 115, false, 1, 3, 0, 20, 208, -450, 0, 0, 2, false},
+    {Word("S"), "alphabet-s.bmp", "s.wav", kNone, 116, false, 1, 3, 0, 15, 289, -450, 0, 0, 2, false},
+    {Word("T"), "alphabet-t.bmp", "t.wav", kNone, 117, false, 1, 3, 0, 15, 372, -450, 0, 0, 2, false},
+    {Word("U"), "alphabet-u.bmp", "u.wav", kNone, 118, false, 1, 3, 0, 15, 468, -550, 0, 0, 2, false},
+    {Word("V"), "alphabet-v.bmp", "v.wav", kNone, 119, false, 1, 3, 0, 15, 554, -550, 0, 0, 2, false},
+    {Word("W"), "alphabet-w.bmp", "w.wav", kNone, 120, false, 1, 2, 0, 15, 220, -550, 0, 0, 2, false},
+    {Word("X"), "alphabet-x.bmp", "x.wav", kNone, 121, false, 1, 2, 0, 15, 324, -550, 0, 0, 2, false},
+    {Word("Y"), "alphabet-y.bmp", "y.wav", kNone, 122, false, 1, 2, 0, 15, 425, -550, 0, 0, 2, false},
+    {Word("Z"), "alphabet-z.bmp", "z.wav", kNone, 123, false, 1, 2, 0, 15, 519, -550, 0, 0, 2, false},
+    {Acting(Behaviour::Fish), "fish", kNone, kNone, 124, true, 12, 2, 50, 50, 640, 392, 2, 0, 2, false},
+    {kPlain, "alphabet-monkey.bmp", kNone, kNone, 148, false, 1, 11, 0, 15, 701, 485, -15, -15, 2, false},
+    {kPlain, "blink.bmp",           kNone, kNone, 149, false, 1, 12, 0,  0, 423, 193,   0,   0, 2, false},
+    kQuitPanel,
+    kYes,
+    kNo,
+};
+
+constexpr CreationRecord kFishing[] = {
+    {kPlain, "fishingbackground.bmp", kNone, kNone, 125, true, 1, 1, 0, 0, 90, 0, 0, 0, 1, false},
+    kMenuBarLeft,
+    kHelpButtonLeft,
+    kGuideButtonLeft,
+    kExitButtonLeft,
+    kBalloonButtonLeft,
+    kHomeButtonLeft,
+    {kPlain, "waves",           kNone, kNone, 126, true,  3, 3, 200, 0,  90, 430, 0,  0, 2, false},
+    {kPlain, "floater",         kNone, kNone, 127, true,  3, 2, 200, 0, 476, 424, 0,  0, 2, false},
+    {kPlain, "fishing",         kNone, kNone, 128, true,  3, 2,   0, 0,  90,   0, 0,  0, 2, false},
+    // The fishing guide's head, mouth and reel sit on the dock picture.
+    {kPlain, "fishinghead",     kNone, kNone, 129, false, 2, 3,   0, 0, 380,  60, 0,  0, 2, false},
+    {kPlain, "fishingline.bmp", kNone, kNone, 130, true,  1, 2,   0, 30, 484, 30, 0, -3, 2, false},
+    {kPlain, "fishingmouth",    kNone, kNone, 131, false, 5, 4,  75, 0, 420, 130, 0,  0, 2, false},
+    {kPlain, "reel",            kNone, kNone, 137, false, 4, 3, 100, 0, 470, 200, 0,  0, 2, false},
+    // The pictures whose first letter is fished for, drawn in as outlines.
+    {Word("Dinosaurio"), "dino-outline", "word-dinosaur-sp.wav", kNone, 138, false, 11, 2, 100, 0, 200, 120, 0, 0, 2, false},
+    {Word("Guitarra"), "guitar-outline", "word-guitar-sp.wav", kNone, 139, false, 11, 2, 100, 0, 200, 120, 0, 0, 2, false},
+    {Word("Buz\xF3n"), "mailbox-outline", "word-mailbox-sp.wav", kNone, 140, false, 11, 2, 100, 0, 200, 120, 0, 0, 2, false},
+    {Word("Piano"), "piano-outline", "word-piano-sp.wav", kNone, 141, false, 11, 2, 100, 0, 200, 120, 0, 0, 2, false},
+    {Word("Avi\xF3n"), "plane-outline", "word-plane-sp.wav", kNone, 142, false, 11, 2, 100, 0, 200, 120, 0, 0, 2, false},
+    {Word("Mu\xF1" "eca"), "doll-outline", "word-doll-sp.wav", kNone, 143, false, 11, 2, 100, 0, 200, 120, 0, 0, 2, false},
+    {Word("Robot"), "robot-outline", "word-robot-sp.wav", kNone, 144, false, 11, 2, 100, 0, 200, 120, 0, 0, 2, false},
+    {Word("Tren"), "train-outline", "word-train-sp.wav", kNone, 145, false, 11, 2, 100, 0, 200, 120, 0, 0, 2, false},
+    {Word("Nave espacial"), "ufo-outline", "word-spaceship-sp.wav", kNone, 146, false, 11, 2, 100, 0, 200, 120, 0, 0, 2, false},
+    {Word("Sombrilla"), "umbrella-outline", "word-umbrella-sp.wav", kNone, 147, false, 11, 2, 100, 0, 200, 120, 0, 0, 2, false},
+    // The letters come up on the hook.
+    {kPlain, "a.bmp",     kNone, kNone, 1500, false, 1, 2, 0, 0, 460, 440, 0, 0, 2, false},
+    {kPlain, "b.bmp",     kNone, kNone, 1501, false, 1, 2, 0, 0, 460, 440, 0, 0, 2, false},
+    {kPlain, "c.bmp",     kNone, kNone, 1502, false, 1, 2, 0, 0, 460, 440, 0, 0, 2, false},
+    {kPlain, "ch-sp.bmp", kNone, kNone, 1503, false, 1, 2, 0, 0, 460, 440, 0, 0, 2, false},
+    {kPlain, "d.bmp",     kNone, kNone, 1504, false, 1, 2, 0, 0, 460, 440, 0, 0, 2, false},
+    {kPlain, "e.bmp",     kNone, kNone, 1505, false, 1, 2, 0, 0, 460, 440, 0, 0, 2, false},
+    {kPlain, "f.bmp",     kNone, kNone, 1506, false, 1, 2, 0, 0, 460, 440, 0, 0, 2, false},
+    {kPlain, "g.bmp",     kNone, kNone, 1507, false, 1, 2, 0, 0, 460, 440, 0, 0, 2, false},
+    {kPlain, "h.bmp",     kNone, kNone, 1508, false, 1, 2, 0, 0, 460, 440, 0, 0, 2, false},
+    {kPlain, "i.bmp",     kNone, kNone, 1509, false, 1, 2, 0, 0, 460, 440, 0, 0, 2, false},
+    {kPlain, "j.bmp",     kNone, kNone, 1510, false, 1, 2, 0, 0, 460, 440, 0, 0, 2, false},
+    {kPlain, "k.bmp",     kNone, kNone, 1511, false, 1, 2, 0, 0, 460, 440, 0, 0, 2, false},
+    {kPlain, "l.bmp",     kNone, kNone, 1512, false, 1, 2, 0, 0, 460, 440, 0, 0, 2, false},
+    {kPlain, "m.bmp",     kNone, kNone, 1514, false, 1, 2, 0, 0, 460, 440, 0, 0, 2, false},
+    {kPlain, "n.bmp",     kNone, kNone, 1515, false, 1, 2, 0, 0, 460, 440, 0, 0, 2, false},
+    {kPlain, "o.bmp",     kNone, kNone, 1517, false, 1, 2, 0, 0, 460, 440, 0, 0, 2, false},
+    {kPlain, "p.bmp",     kNone, kNone, 1518, false, 1, 2, 0, 0, 460, 440, 0, 0, 2, false},
+    {kPlain, "q.bmp",     kNone, kNone, 1519, false, 1, 2, 0, 0, 460, 440, 0, 0, 2, false},
+    {kPlain, "r.bmp",     kNone, kNone, 1520, false, 1, 2, 0, 0, 460, 440, 0, 0, 2, false},
+    {kPlain, "s.bmp",     kNone, kNone, 1522, false, 1, 2, 0, 0, 460, 440, 0, 0, 2, false},
+    {kPlain, "t.bmp",     kNone, kNone, 1523, false, 1, 2, 0, 0, 460, 440, 0, 0, 2, false},
+    {kPlain, "u.bmp",     kNone, kNone, 1524, false, 1, 2, 0, 0, 460, 440, 0, 0, 2, false},
+    {kPlain, "v.bmp",     kNone, kNone, 1525, false, 1, 2, 0, 0, 460, 440, 0, 0, 2, false},
+    {kPlain, "w.bmp",     kNone, kNone, 1526, false, 1, 2, 0, 0, 460, 440, 0, 0, 2, false},
+    {kPlain, "x.bmp",     kNone, kNone, 1527, false, 1, 2, 0, 0, 460, 440, 0, 0, 2, false},
+    {kPlain, "y.bmp",     kNone, kNone, 1528, false, 1, 2, 0, 0, 460, 440, 0, 0, 2, false},
+    {kPlain, "z.bmp",     kNone, kNone, 1529, false, 1, 2, 0, 0, 460, 440, 0, 0, 2, false},
+    {kPlain, "ll-sp.bmp", kNone, kNone, 1513, false, 1, 2, 0, 0, 460, 440, 0, 0, 2, false},
+    {kPlain, "rr-sp.bmp", kNone, kNone, 1521, false, 1, 2, 0, 0, 460, 440, 0, 0, 2, false},
+    {kPlain, "n-sp.bmp",  kNone, kNone, 1516, false, 1, 2, 0, 0, 460, 440, 0, 0, 2, false},
+    kWordCircle,
+    // The finished pictures with their Spanish names.
+    {kPlain, "dino-dots-sp.bmp", kNone, kNone, 176, false, 1, 3, 0, 0, 200, 120, 0, 0, 2, false},
+    {kPlain, "guitar-dots-sp.bmp", kNone, kNone, 177, false, 1, 3, 0, 0, 200, 120, 0, 0, 2, false},
+    {kPlain, "mailbox-dots-sp.bmp", kNone, kNone, 178, false, 1, 3, 0, 0, 200, 120, 0, 0, 2, false},
+    {kPlain, "piano-dots-sp.bmp", kNone, kNone, 179, false, 1, 3, 0, 0, 200, 120, 0, 0, 2, false},
+    {kPlain, "plane-dots-sp.bmp", kNone, kNone, 180, false, 1, 3, 0, 0, 200, 120, 0, 0, 2, false},
+    {kPlain, "doll-dots-sp.bmp", kNone, kNone, 181, false, 1, 3, 0, 0, 200, 120, 0, 0, 2, false},
+    {kPlain, "robot-dots-sp.bmp", kNone, kNone, 182, false, 1, 3, 0, 0, 200, 120, 0, 0, 2, false},
+    {kPlain, "train-dots-sp.bmp", kNone, kNone, 183, false, 1, 3, 0, 0, 200, 120, 0, 0, 2, false},
+    {kPlain, "ufo-dots-sp.bmp", kNone, kNone, 184, false, 1, 3, 0, 0, 200, 120, 0, 0, 2, false},
+    {kPlain, "umbrella-dots-sp.bmp", kNone, kNone, 185, false, 1, 3, 0, 0, 200, 120, 0, 0, 2, false},
+    {kPlain, "alphabet-monkey.bmp", kNone, kNone, 148, false, 1, 11, 0, 15, 701, 485, -15, -15, 2, false},
+    {kPlain, "blink.bmp",           kNone, kNone, 149, false, 1, 12, 0,  0, 423, 193,   0,   0, 2, false},
+    kQuitPanel,
+    kBigBalloon1,
+    kBigBalloon2,
+    kBigBalloon3,
+    kBigBalloon4,
+    kLittleBalloon1,
+    kLittleBalloon2,
+    kLittleBalloon3,
+    kLittleBalloon4,
+    kBigBalloon5,
+    kLittleBalloon5,
+    kPlayAgainPanel,
+    kYes,
+    kNo,
+    kWrongMark,
+};
+// clang-format on
+
+} // namespace
+
+std::span<const CreationRecord> AlphabetList() {
+    return kAlphabet;
+}
+std::span<const CreationRecord> FishingList() {
+    return kFishing;
+}
