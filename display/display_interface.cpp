@@ -161,29 +161,21 @@ void DisplayInterface::Blit(LONG left, LONG top, LONG right, LONG bottom,
         effects.dwDDFX = DDBLTFX_MIRRORLEFTRIGHT;
         effectsUsed = &effects;
     }
-    const HRESULT result = DrawSurface()->Blt(&destination, source, nullptr, flags, effectsUsed);
-    if (SUCCEEDED(result)) {
-        return;
-    }
-    // The copy is not retried: the thing is missing from this frame only.
-    if (result == DDERR_SURFACELOST) {
-        RecoverSurfaces();
-        return;
-    }
-    Fail(result);
+    // A lost page is not drawn again: the thing is missing from this frame only.
+    SurviveLoss(DrawSurface()->Blt(&destination, source, nullptr, flags, effectsUsed));
 }
 
 void DisplayInterface::Present() {
-    const HRESULT result = flipMode ? primary->Flip(nullptr, DDFLIP_WAIT)
-                                    : primary->BltFast(0, 0, offscreen, nullptr, DDBLTFAST_WAIT);
-    if (SUCCEEDED(result)) {
+    SurviveLoss(flipMode ? primary->Flip(nullptr, DDFLIP_WAIT)
+                         : primary->BltFast(0, 0, offscreen, nullptr, DDBLTFAST_WAIT));
+}
+
+void DisplayInterface::SurviveLoss(HRESULT result) {
+    if (SUCCEEDED(result))
         return;
-    }
-    if (result == DDERR_SURFACELOST) {
-        RecoverSurfaces();
-        return;
-    }
-    Fail(result);
+    if (result != DDERR_SURFACELOST)
+        Fail(result);
+    RecoverSurfaces();
 }
 
 void DisplayInterface::RecoverSurfaces() {
@@ -213,16 +205,9 @@ void DisplayInterface::ColorFill(LPRECT area, DWORD color) {
     effects.dwFillColor = color;
     const HRESULT result =
         DrawSurface()->Blt(area, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &effects);
-    if (SUCCEEDED(result)) {
-        return;
-    }
     // A page lost while another program had the screen is survived here as in
     // Blit; the next frame fills it again.
-    if (result == DDERR_SURFACELOST) {
-        RecoverSurfaces();
-        return;
-    }
-    Fail(result);
+    SurviveLoss(result);
 }
 
 void DisplayInterface::ReleaseAll() {

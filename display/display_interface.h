@@ -58,6 +58,8 @@ class DisplayInterface {
   private:
     IDirectDrawSurface4* DrawSurface() const { return flipMode ? backBuffer : offscreen; }
     bool TryFlipChain(DWORD backBufferCount);
+    // Fatal unless the page was lost, which is survived by restoring it.
+    void SurviveLoss(HRESULT result);
     void RecoverSurfaces();
     void ColorFill(LPRECT area, DWORD color);
     HRESULT TryCreateKeyedSurface(LONG width, LONG height, IDirectDrawSurface4** surface);
