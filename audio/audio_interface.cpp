@@ -1,24 +1,96 @@
 #include "audio/audio_interface.h"
 
-#include <strings.h>
+namespace {
 
-#include "platform/trace.h"
-
-// The channels are silent until the mixer lands; what would play is traced.
-bool AudioInterface::Start(const char* file, const char* channel) {
-    if (!file || !*file || strcasecmp(file, "none") == 0)
-        return false;
-    TraceNote("sound %s %s", file, channel);
-    return true;
+template <typename Interface> void Release(Interface*& object) {
+    if (object) {
+        object->Release();
+        object = nullptr;
+    }
 }
 
-bool AudioInterface::StopVoice() { return voiceLoaded; }
-
-void AudioInterface::LoadAndPlayVoice(const char* file) {
-    if (Start(file, "voice"))
-        voiceLoaded = true;
+void Free(BYTE*& data) {
+    delete[] data;
+    data = nullptr;
 }
 
-void AudioInterface::LoadAndPlayEffects(const char* file) { Start(file, "effects"); }
+} // namespace
 
-void AudioInterface::StopAll() {}
+AudioInterface::AudioInterface()
+    : directSound(nullptr), primaryBuffer(nullptr), voiceBuffer(nullptr), effectsBuffer(nullptr),
+      musicBuffer(nullptr), bufferDesc{}, waveFormat{}, musicDesc{}, window(nullptr),
+      name("AudioInterface"), errorHandler(), voiceData(nullptr), effectsData(nullptr),
+      musicData(nullptr), voice(*this, voiceBuffer, voiceData, bufferDesc, "voice"),
+      effects(*this, effectsBuffer, effectsData, bufferDesc, "effects"),
+      music(*this, musicBuffer, musicData, musicDesc, "music") {}
+
+AudioInterface::~AudioInterface() {
+    ReleaseAll();
+}
+
+void AudioInterface::SetWindow(HWND owner) {
+    window = owner;
+    errorHandler.SetWindow(owner);
+}
+
+HRESULT AudioInterface::Init() {
+    HRESULT result = DirectSoundCreate(nullptr, &directSound, nullptr);
+    if (FAILED(result))
+        Fail(result);
+    result = directSound->SetCooperativeLevel(window, DSSCL_EXCLUSIVE);
+    if (FAILED(result))
+        Fail(result);
+
+    // Without a primary buffer the output keeps DirectSound's own format.
+    bufferDesc = {};
+    bufferDesc.dwSize = sizeof bufferDesc;
+    bufferDesc.dwFlags = DSBCAPS_PRIMARYBUFFER;
+    bufferDesc.dwBufferBytes = 0;
+    bufferDesc.lpwfxFormat = nullptr;
+    result = directSound->CreateSoundBuffer(&bufferDesc, &primaryBuffer, nullptr);
+    if (FAILED(result))
+        return result;
+
+    waveFormat = {};
+    waveFormat.wFormatTag = WAVE_FORMAT_PCM;
+    waveFormat.nChannels = 2;
+    waveFormat.nSamplesPerSec = 44100;
+    waveFormat.nAvgBytesPerSec = 176400;
+    waveFormat.nBlockAlign = 4;
+    waveFormat.wBitsPerSample = 16;
+    waveFormat.cbSize = 0;
+    return primaryBuffer->SetFormat(&waveFormat);
+}
+
+void AudioInterface::StopAll() {
+    for (IDirectSoundBuffer* buffer : {musicBuffer, effectsBuffer, voiceBuffer}) {
+        if (!buffer)
+            continue;
+        HRESULT result = buffer->Stop();
+        if (FAILED(result))
+            Fail(result);
+    }
+}
+
+void AudioInterface::ReleaseAll() {
+    Release(musicBuffer);
+    Release(effectsBuffer);
+    Release(voiceBuffer);
+    Release(primaryBuffer);
+    Release(directSound);
+    Free(voiceData);
+    Free(musicData);
+    Free(effectsData);
+}
+
+void AudioInterface::Fail(HRESULT result) {
+    ReleaseAll();
+    errorHandler.SetError(nullptr, result, name);
+    errorHandler.ReportDirectSound();
+}
+
+void AudioInterface::FailWithMessage(const char* text) {
+    ReleaseAll();
+    errorHandler.SetError(text, 0, name);
+    errorHandler.ReportDirectSound();
+}

@@ -30,6 +30,20 @@ double PageScale(HostState& host) {
     return scale > 0 ? 1.0 / scale : 1.0;
 }
 
+// A press and release between two reads (a quick tap) still counts as down
+// for the read that follows it; the read takes the button events with it.
+bool PressedSinceLastRead() {
+    SDL_Event events[16];
+    bool pressed = false;
+    int count;
+    while ((count = SDL_PeepEvents(events, 16, SDL_GETEVENT, SDL_MOUSEBUTTONDOWN,
+                                   SDL_MOUSEBUTTONUP)) > 0)
+        for (int i = 0; i < count; ++i)
+            if (events[i].type == SDL_MOUSEBUTTONDOWN && events[i].button.button == SDL_BUTTON_LEFT)
+                pressed = true;
+    return pressed;
+}
+
 class Mouse : public IDirectInputDevice {
   public:
     HRESULT QueryInterface(REFIID, void**) override { return E_NOINTERFACE; }
@@ -131,7 +145,7 @@ class Mouse : public IDirectInputDevice {
             feed.dy += static_cast<int>(std::trunc(restY_));
             restX_ -= std::trunc(restX_);
             restY_ -= std::trunc(restY_);
-            down = down || (buttons & SDL_BUTTON_LMASK) != 0;
+            down = down || (buttons & SDL_BUTTON_LMASK) != 0 || PressedSinceLastRead();
             state.rgbButtons[1] = (buttons & SDL_BUTTON_RMASK) ? 0x80 : 0;
         }
         state.lX = feed.dx;

@@ -197,7 +197,8 @@ HRESULT SoundBuffer::Unlock(LPVOID part1, DWORD bytes1, LPVOID part2, DWORD byte
     const uint8_t* begin = memory_.data();
     const uint8_t* end = begin + memory_.size();
     const uint8_t* first = static_cast<const uint8_t*>(part1);
-    const bool firstInside = first && first >= begin && first < end && bytes1 <= size_t(end - first);
+    const bool firstInside =
+        first && first >= begin && first < end && bytes1 <= size_t(end - first);
     const bool secondInside =
         (!part2 && bytes2 == 0) || (part2 == begin && bytes2 <= memory_.size());
     if (!firstInside || !secondInside)

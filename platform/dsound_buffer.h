@@ -64,10 +64,10 @@ class SoundBuffer final : public IDirectSoundBuffer {
     bool playing_ = false;
     bool looping_ = false;
     bool lost_ = false;
-    uint64_t frame_ = 0;    // the position while stopped, or at anchorTime_ while playing
-    DWORD anchorTime_ = 0;  // timeGetTime when a playing position was last fixed
+    uint64_t frame_ = 0;   // the position while stopped, or at anchorTime_ while playing
+    DWORD anchorTime_ = 0; // timeGetTime when a playing position was last fixed
     LONG volume_ = 0;
-    DWORD frequency_ = 0;   // 0: the recording's own rate
+    DWORD frequency_ = 0; // 0: the recording's own rate
 };
 
 } // namespace platform::dsound

@@ -73,8 +73,8 @@ void SDLCALL Render(void* userdata, Uint8* stream, int length) {
     Advance(output, frames);
     int16_t* samples = reinterpret_cast<int16_t*>(stream);
     for (size_t i = 0; i < 2 * frames; ++i)
-        samples[i] = int16_t(std::lround(std::clamp(output.mix[i], -1.0f, 32767.0f / 32768.0f) *
-                                         32768.0f));
+        samples[i] =
+            int16_t(std::lround(std::clamp(output.mix[i], -1.0f, 32767.0f / 32768.0f) * 32768.0f));
 }
 
 } // namespace

@@ -88,8 +88,7 @@ HRESULT DirectSoundObject::CreateSoundBuffer(LPCDSBUFFERDESC description,
 
 } // namespace platform::dsound
 
-HRESULT WINAPI DirectSoundCreate(const GUID* device, IDirectSound** directSound,
-                                 IUnknown* outer) {
+HRESULT WINAPI DirectSoundCreate(const GUID* device, IDirectSound** directSound, IUnknown* outer) {
     if (outer)
         return DSERR_NOAGGREGATION;
     if (!directSound)

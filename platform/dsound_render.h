@@ -27,7 +27,6 @@ struct SoundView {
 // of the recording into stereo. Output frame k reads the recording at frame
 // firstFrame + k * step, between samples linearly; positions before 0 are not
 // started yet and, unless it loops, positions at or past the end are over.
-void AddSound(const SoundView& sound, double firstFrame, double step, float* stereo,
-              size_t frames);
+void AddSound(const SoundView& sound, double firstFrame, double step, float* stereo, size_t frames);
 
 } // namespace platform::dsound

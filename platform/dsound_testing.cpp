@@ -18,7 +18,8 @@ std::vector<int16_t> MixSound(DWORD startMs, size_t frames) {
     dsound::RenderMix(startMs, 0.0, dsound::kMixRate, mixed.data(), frames);
     std::vector<int16_t> samples(mixed.size());
     for (size_t i = 0; i < mixed.size(); ++i)
-        samples[i] = int16_t(std::lround(std::clamp(mixed[i], -1.0f, 32767.0f / 32768.0f) * 32768.0f));
+        samples[i] =
+            int16_t(std::lround(std::clamp(mixed[i], -1.0f, 32767.0f / 32768.0f) * 32768.0f));
     return samples;
 }
 

@@ -1,5 +1,5 @@
 // GDI: device-independent bitmaps loaded from files and copied into the
-// device contexts of DirectDraw surfaces.
+// device contexts of DirectDraw surfaces, and text drawn into them.
 #pragma once
 
 #include "platform/win32.h"

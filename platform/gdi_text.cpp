@@ -92,10 +92,13 @@ void DrawGlyphs(const gdi::PixelTarget& target, const gdi::ResolvedFont& font,
         TTF_RenderUTF8_Blended(font.font, utf8.c_str(), SDL_Color{255, 255, 255, 255});
     if (!glyphs)
         return;
-    SDL_Surface* coverage = SDL_ConvertSurfaceFormat(glyphs, SDL_PIXELFORMAT_ARGB8888, 0);
-    SDL_FreeSurface(glyphs);
-    if (!coverage)
-        return;
+    SDL_Surface* coverage = glyphs;
+    if (glyphs->format->format != SDL_PIXELFORMAT_ARGB8888) {
+        coverage = SDL_ConvertSurfaceFormat(glyphs, SDL_PIXELFORMAT_ARGB8888, 0);
+        SDL_FreeSurface(glyphs);
+        if (!coverage)
+            return;
+    }
     const Box area = clip.Intersect(Box{x, y, x + coverage->w, y + coverage->h});
     const int bytes = target.bitsPerPixel / 8;
     const uint32_t solid = PackRgb(target.bitsPerPixel, rgb);

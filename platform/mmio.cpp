@@ -14,8 +14,8 @@
 #include "platform/mmsystem.h"
 
 struct HMMIO__ {
-    FILE* file = nullptr;             // a file on disk, or
-    const uint8_t* memory = nullptr;  // the bytes of a memory file
+    FILE* file = nullptr;            // a file on disk, or
+    const uint8_t* memory = nullptr; // the bytes of a memory file
     int64_t size = 0;
     int64_t position = 0;
 };
@@ -153,7 +153,8 @@ MMRESULT WINAPI mmioDescend(HMMIO file, LPMMCKINFO chunk, const MMCKINFO* parent
     int64_t at = file->position;
     for (;;) {
         DWORD id = 0, size = 0, type = 0;
-        if (at < 0 || at + 8 > limit || !ReadFourCc(file, at, id) || !ReadFourCc(file, at + 4, size))
+        if (at < 0 || at + 8 > limit || !ReadFourCc(file, at, id) ||
+            !ReadFourCc(file, at + 4, size))
             return MMIOERR_CHUNKNOTFOUND;
         const int64_t data = at + 8;
         const bool form = (id == FOURCC_RIFF || id == FOURCC_LIST);

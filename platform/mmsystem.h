@@ -14,8 +14,8 @@ typedef char* HPSTR;
 struct HMMIO__;
 typedef HMMIO__* HMMIO;
 
-#define mmioFOURCC(ch0, ch1, ch2, ch3)                                                       \
-    ((DWORD)(BYTE)(ch0) | ((DWORD)(BYTE)(ch1) << 8) | ((DWORD)(BYTE)(ch2) << 16) |           \
+#define mmioFOURCC(ch0, ch1, ch2, ch3)                                                             \
+    ((DWORD)(BYTE)(ch0) | ((DWORD)(BYTE)(ch1) << 8) | ((DWORD)(BYTE)(ch2) << 16) |                 \
      ((DWORD)(BYTE)(ch3) << 24))
 
 #define FOURCC_RIFF mmioFOURCC('R', 'I', 'F', 'F')

@@ -67,8 +67,9 @@ class MmioTest : public ::testing::Test {
 
 TEST_F(MmioTest, ChunksAreFoundInsideTheirRiffPastOthersAndPadding) {
     // An odd-sized chunk (padded) and a LIST chunk lie before the data.
-    OpenMemory(Riff("WAVE", {Chunk("fmt ", Bytes(16, 1)), Chunk("odd ", Bytes(3, 2)),
-                             Chunk("LIST", Bytes{'I', 'N', 'F', 'O'}), Chunk("data", Bytes(6, 3))}));
+    OpenMemory(
+        Riff("WAVE", {Chunk("fmt ", Bytes(16, 1)), Chunk("odd ", Bytes(3, 2)),
+                      Chunk("LIST", Bytes{'I', 'N', 'F', 'O'}), Chunk("data", Bytes(6, 3))}));
     MMCKINFO riff, chunk;
     ASSERT_EQ(FindWave(riff), 0u);
     EXPECT_EQ(riff.ckid, FOURCC_RIFF);
@@ -93,10 +94,10 @@ TEST_F(MmioTest, ChunksAreFoundInsideTheirRiffPastOthersAndPadding) {
     EXPECT_EQ(mmioRead(file_, data, 10), 0);
 }
 
-TEST_F(MmioTest, SizesRunningPastTheEndFindNothing) {
+TEST_F(MmioTest, SizesRunningPastTheEndOrTheParentFindNothing) {
     // The "fmt " chunk claims far more than the file holds, so "data" is out of reach.
-    OpenMemory(Riff("WAVE", {ChunkClaiming("fmt ", 0xFFFFFFF0u, Bytes(16, 0)),
-                             Chunk("data", Bytes(4, 0))}));
+    OpenMemory(Riff(
+        "WAVE", {ChunkClaiming("fmt ", 0xFFFFFFF0u, Bytes(16, 0)), Chunk("data", Bytes(4, 0))}));
     MMCKINFO riff, chunk;
     ASSERT_EQ(FindWave(riff), 0u);
     ASSERT_EQ(Find(kFormat, &riff, chunk), 0u);
@@ -109,46 +110,17 @@ TEST_F(MmioTest, SizesRunningPastTheEndFindNothing) {
     Reopen();
     OpenMemory(Bytes{'R', 'I', 'F', 'F', 4, 0});
     EXPECT_EQ(FindWave(riff), MMIOERR_CHUNKNOTFOUND);
-}
 
-TEST_F(MmioTest, SearchStaysInsideTheParent) {
-    // The RIFF chunk says it ends after its form type; "fmt " follows outside it.
+    // The search stays inside the parent: this RIFF ends after its form type.
+    Reopen();
     Bytes file = Riff("WAVE", {Chunk("fmt ", Bytes(16, 0))});
     file[4] = 4;
     file[5] = file[6] = file[7] = 0;
     OpenMemory(file);
-    MMCKINFO riff, chunk;
     ASSERT_EQ(FindWave(riff), 0u);
     EXPECT_EQ(Find(kFormat, &riff, chunk), MMIOERR_CHUNKNOTFOUND);
     ASSERT_EQ(mmioSeek(file_, 12, SEEK_SET), 12);
     EXPECT_EQ(Find(kFormat, nullptr, chunk), 0u);
-}
-
-TEST_F(MmioTest, OtherFormsAreSkippedWhenLookingForWave) {
-    OpenMemory(wavtest::Joined({Riff("AVI ", {Chunk("junk", Bytes(5, 0))}),
-                                Riff("WAVE", {Chunk("fmt ", Bytes(16, 0))})}));
-    MMCKINFO riff;
-    ASSERT_EQ(FindWave(riff), 0u);
-    EXPECT_EQ(riff.dwDataOffset, 8u + 4 + 14 + 8);
-
-    Reopen();
-    const std::string text = "Just some text, not a recording.\n";
-    OpenMemory(Bytes(text.begin(), text.end()));
-    EXPECT_EQ(FindWave(riff), MMIOERR_CHUNKNOTFOUND);
-}
-
-TEST_F(MmioTest, ReadsAndSeeksStayInTheFile) {
-    OpenMemory(Bytes{1, 2, 3, 4, 5});
-    char into[8] = {};
-    EXPECT_EQ(mmioRead(file_, into, -1), -1);
-    EXPECT_EQ(mmioSeek(file_, 0, SEEK_END), 5);
-    EXPECT_EQ(mmioSeek(file_, -2, SEEK_CUR), 3);
-    EXPECT_EQ(mmioRead(file_, into, 8), 2);
-    EXPECT_EQ(into[1], 5);
-    EXPECT_EQ(mmioSeek(file_, 100, SEEK_SET), 100); // allowed; reads there find nothing
-    EXPECT_EQ(mmioRead(file_, into, 8), 0);
-    EXPECT_EQ(mmioSeek(file_, -200, SEEK_CUR), -1);
-    EXPECT_EQ(mmioSeek(file_, 0, 7), -1);
 }
 
 TEST_F(MmioTest, FilesOpenByWindowsPathReadOnly) {
@@ -172,9 +144,6 @@ TEST_F(MmioTest, FilesOpenByWindowsPathReadOnly) {
     std::string missing = dir + "\\Wav\\missing.wav";
     EXPECT_EQ(mmioOpenA(missing.data(), &info, MMIO_READ), nullptr);
     EXPECT_EQ(info.wErrorRet, UINT(MMIOERR_FILENOTFOUND));
-    std::string directory = dir + "\\Wav";
-    EXPECT_EQ(mmioOpenA(directory.data(), &info, MMIO_READ), nullptr);
-    EXPECT_EQ(mmioOpenA(windowsPath.data(), &info, MMIO_WRITE), nullptr);
     ASSERT_TRUE(platform::faults::Apply("unreadable HELLO.wav"));
     EXPECT_EQ(mmioOpenA(windowsPath.data(), &info, MMIO_READ), nullptr);
     EXPECT_EQ(info.wErrorRet, UINT(MMIOERR_CANNOTOPEN));
