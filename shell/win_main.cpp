@@ -63,8 +63,8 @@ void ReadInstallPath(HWND window) {
         ReportSystemError(window, result);
     char value[kPathBufferSize] = {};
     DWORD size = kPathBufferSize;
-    result = RegQueryValueExA(key, "Path", nullptr, nullptr, reinterpret_cast<LPBYTE>(value),
-                              &size);
+    result =
+        RegQueryValueExA(key, "Path", nullptr, nullptr, reinterpret_cast<LPBYTE>(value), &size);
     if (result != ERROR_SUCCESS)
         ReportSystemError(window, result);
     RegCloseKey(key);
@@ -145,9 +145,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     audio.SetWindow(window);
     audio.Init();
 
-    TextOverlay* overlays[] = {&wordText, &namePanel, &numberPanel};
-    for (TextOverlay* overlay : overlays)
-        overlay->Init(display.GetDirectDraw());
+    wordText.CreateSurface(display.GetDirectDraw());
+    namePanel.CreateSurface(display.GetDirectDraw());
+    numberPanel.CreateSurface(display.GetDirectDraw());
 
     resourceHandler.SetScreen(22);
     resourceHandler.LoadScreen();
