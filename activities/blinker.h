@@ -9,6 +9,8 @@ class Blinker {
   public:
     void Start(ListElem* eyes, DWORD now);
     void Update(DWORD now);
+    // The eyes went with their screen: blink nothing until the next Start.
+    void Forget() { eyes = nullptr; }
 
   private:
     ListElem* eyes = nullptr;

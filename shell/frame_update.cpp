@@ -1,5 +1,6 @@
 #include "shell/frame_update.h"
 
+#include "activities/blinker.h"
 #include "activities/screens.h"
 #include "audio/audio_interface.h"
 #include "display/display_interface.h"
@@ -22,13 +23,26 @@ namespace {
 constexpr LONG kFirstLayer = 1;
 constexpr LONG kLastLayer = 17;
 
-bool IsMapScreen(LONG screen) { return screen == 1 || screen == 12 || screen == 13; }
+bool IsMapScreen(LONG screen) {
+    return screen == 1 || screen == 12 || screen == 13;
+}
 
 // Map places lit on hover; the two pairs light together.
 bool IsHighlightable(LONG id) {
     switch (id) {
-    case 3: case 4: case 5: case 7: case 8: case 9: case 10:
-    case 12: case 14: case 15: case 16: case 18: case 19:
+    case 3:
+    case 4:
+    case 5:
+    case 7:
+    case 8:
+    case 9:
+    case 10:
+    case 12:
+    case 14:
+    case 15:
+    case 16:
+    case 18:
+    case 19:
         return true;
     default:
         return false;
@@ -37,11 +51,16 @@ bool IsHighlightable(LONG id) {
 
 LONG PartnerOf(LONG id) {
     switch (id) {
-    case 9: return 10;
-    case 10: return 9;
-    case 18: return 19;
-    case 19: return 18;
-    default: return 0;
+    case 9:
+        return 10;
+    case 10:
+        return 9;
+    case 18:
+        return 19;
+    case 19:
+        return 18;
+    default:
+        return 0;
     }
 }
 
@@ -62,7 +81,9 @@ void UpdateSlot(ListElem* slot, DWORD now) {
 
 } // namespace
 
-FrameUpdate::FrameUpdate() { ProgramSrand(static_cast<uint32_t>(CrtTime())); }
+FrameUpdate::FrameUpdate() {
+    ProgramSrand(static_cast<uint32_t>(CrtTime()));
+}
 
 void FrameUpdate::ForgetObjects() {
     objectSlotA = objectSlotB = objectSlotC = nullptr;
@@ -71,6 +92,7 @@ void FrameUpdate::ForgetObjects() {
     for (ListElem*& balloon : celebrationBalloons)
         balloon = nullptr;
     hoveredObject = nullptr;
+    blinker.Forget();
 }
 
 void FrameUpdate::DispatchFrame() {
@@ -136,7 +158,7 @@ void FrameUpdate::RouteClick(LONG x, LONG y) {
     if (!selected)
         return;
 
-    voiceInterrupted = audio.StopVoice();
+    voiceInterrupted = audio.voice.Stop();
     selected->object->SetVisible(true);
     LONG id = selected->object->GetId();
     if (LONG partner = PartnerOf(id)) {
@@ -162,9 +184,9 @@ void FrameUpdate::PlayClickSound(ListElem* selected) {
     ClickSound sound = ClickSoundFor(selected->object->GetId());
     const char* file = sound.bigPop ? "big-pop.wav" : selected->object->GetSound();
     if (sound.onVoice)
-        audio.LoadAndPlayVoice(file);
+        audio.voice.LoadAndPlay(file);
     else
-        audio.LoadAndPlayEffects(file);
+        audio.effects.LoadAndPlay(file);
     if (sound.busyWaitMs)
         BusyWait(sound.busyWaitMs);
 }
@@ -208,7 +230,6 @@ void FrameUpdate::BusyWaitExtraWork(DWORD now) {
 void FrameUpdate::RenderFrame() {
     if (display.IsClearEachFrame())
         display.ClearDrawSurface();
-    TextOverlay* overlays[] = {&wordText, &namePanel, &numberPanel};
     for (LONG layer = kFirstLayer; layer <= kLastLayer; ++layer) {
         for (objectList.First(); objectList.HasCurrent(); objectList.Next()) {
             ScreenObject* object = objectList.Current()->object;
@@ -221,9 +242,12 @@ void FrameUpdate::RenderFrame() {
         }
         if (layer == 2 && display.IsHighlightVisible())
             display.FillHighlight();
-        for (TextOverlay* overlay : overlays)
-            if (overlay->IsVisible() && overlay->GetLayer() == layer)
-                overlay->Draw();
+        if (wordText.IsVisible() && wordText.GetLayer() == layer)
+            wordText.Draw();
+        if (namePanel.IsVisible() && namePanel.GetLayer() == layer)
+            namePanel.Draw();
+        if (numberPanel.IsVisible() && numberPanel.GetLayer() == layer)
+            numberPanel.Draw();
         if (layer == kLastLayer)
             mouseCursor.Draw();
     }

@@ -43,6 +43,29 @@ class FrameUpdate {
     bool nameKeysEnabled = true;
     bool voiceInterrupted = false;
 
+    // Sign-in (22): the space bar may skip the tour; a row was clicked; the
+    // frames the unrolling picture has shown.
+    bool introSkippable = false;
+    bool signInRowChosen = false;
+    LONG unrollCount = 0;
+
+    // Town maps (1, 12, 13) and what the gas station takes from them.
+    DWORD idleSince = 0;
+    LONG vehicleId = 0;
+    LONG vehicleVolume = 0;
+    bool vehicleSoundWasOn = false;
+    LONG flyerStep = 0;
+    LONG flyerTargetX = 0;
+    LONG flyerTargetY = 0;
+    DWORD flyerTimer = 0;
+    bool flyerSoundWasOn = false;
+    LONG originMap = 0;
+    LONG numberRange = 0;
+
+    // Balloon screen (21): the number being announced, and the count it ends on.
+    LONG countStep = 0;
+    LONG balloonCount = 0;
+
   private:
     void PlayClickSound(ListElem* selected);
     void BusyWaitExtraWork(DWORD now);

@@ -1,0 +1,122 @@
+#include "activities/guide.h"
+
+#include "activities/blinker.h"
+#include "activities/screen_kit.h"
+#include "audio/audio_interface.h"
+#include "platform/mmsystem.h"
+#include "scene/object_list.h"
+#include "scene/screen_object.h"
+
+namespace {
+
+constexpr LONG kSlideMoveDelay = 15;
+
+// The mouth rides along step by step with the body; it never moves on its
+// own clock, so talking while the guide slides cannot move it twice.
+void SetMoving(const GuideParts& guide, Point velocity) {
+    if (ScreenObject* body = Find(guide.body)) {
+        body->SetVelocity(velocity.x, velocity.y);
+        body->SetMoveDelay(kSlideMoveDelay);
+    }
+    if (ScreenObject* mouth = Find(kGuideMouth)) {
+        mouth->SetVelocity(velocity.x, velocity.y);
+        mouth->SetMoveDelay(0);
+    }
+}
+
+void StandStill(const GuideParts& guide) {
+    if (ScreenObject* body = Find(guide.body))
+        body->SetMoveDelay(0);
+}
+
+// One move of the body on its clock, and the same move of the mouth.
+void SlideStep(const GuideParts& guide) {
+    ScreenObject* body = Find(guide.body);
+    if (!body || !body->Update(timeGetTime()))
+        return;
+    if (ScreenObject* mouth = Find(kGuideMouth))
+        mouth->Step();
+}
+
+} // namespace
+
+void PlayOn(Channel channel, const char* file) {
+    if (channel == Channel::Voice)
+        audio.voice.LoadAndPlay(file);
+    else
+        audio.effects.LoadAndPlay(file);
+}
+
+bool IsPlayingOn(Channel channel) {
+    return channel == Channel::Voice ? audio.voice.IsPlaying() : audio.effects.IsPlaying();
+}
+
+void StartSlideOn(const GuideParts& guide) {
+    if (ScreenObject* body = Find(guide.body)) {
+        body->SetPosition(guide.start.x, guide.start.y);
+        if (guide.slidingLayer)
+            body->SetLayer(guide.slidingLayer);
+        body->SetVisible(true);
+    }
+    ShowAt(kGuideMouth, guide.mouthStart.x, guide.mouthStart.y);
+    SetMoving(guide, guide.step);
+}
+
+void PlaySlideSound() {
+    audio.voice.LoadAndPlay("monkey-slideon.wav");
+}
+
+bool SlideOnStep(const GuideParts& guide) {
+    SlideStep(guide);
+    ScreenObject* body = Find(guide.body);
+    if (body && body->GetY() != guide.rest.y)
+        return false;
+    StandStill(guide);
+    if (body && guide.restingLayer)
+        body->SetLayer(guide.restingLayer);
+    if (ScreenObject* eyes = Find(kGuideEyes)) {
+        eyes->SetPosition(guide.eyes.x, guide.eyes.y);
+        eyes->SetLayer(guide.eyesLayer);
+    }
+    ListElem* eyes = objectList.FindById(kGuideEyes);
+    objectList.ResetCursor();
+    blinker.Start(eyes, timeGetTime());
+    return true;
+}
+
+void StartSlideOff(const GuideParts& guide) {
+    Hide(kGuideEyes);
+    blinker.Forget();
+    SetMoving(guide, Point{-guide.step.x, -guide.step.y});
+    PlaySlideSound();
+}
+
+bool SlideOffStep(const GuideParts& guide) {
+    SlideStep(guide);
+    ScreenObject* body = Find(guide.body);
+    if (body && body->GetY() != guide.start.y)
+        return false;
+    StandStill(guide);
+    Hide({guide.body, kGuideMouth, kGuideEyes});
+    return true;
+}
+
+bool MouthTalks(Channel channel) {
+    ScreenObject* mouth = Find(kGuideMouth);
+    if (IsPlayingOn(channel)) {
+        if (mouth)
+            mouth->Update(timeGetTime());
+        return false;
+    }
+    if (mouth)
+        mouth->FirstFrame();
+    return true;
+}
+
+void MouthFollowsVoice() {
+    MouthTalks(Channel::Voice);
+}
+
+void Blink() {
+    blinker.Update(timeGetTime());
+}

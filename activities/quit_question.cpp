@@ -1,0 +1,88 @@
+#include "activities/quit_question.h"
+
+#include "activities/screen_kit.h"
+#include "activities/sequence.h"
+#include "audio/audio_interface.h"
+#include "shell/frame_update.h"
+
+namespace {
+
+constexpr LONG kQuitPanel = 706;
+constexpr LONG kYesButton = 704;
+constexpr LONG kNoButton = 705;
+constexpr LONG kEndScreen = 26;
+
+enum Phase : LONG { Begin, Arriving, Asking, Talking, Answering, Leaving, Refused };
+
+void ShowQuestion(const QuitQuestion& question) {
+    ShowAt(kQuitPanel, question.panel.x, question.panel.y);
+    Place(kYesButton, question.yes.x, question.yes.y);
+    Place(kNoButton, question.no.x, question.no.y);
+    SetClickable({kYesButton, kNoButton}, true);
+    if (question.popsUp)
+        audio.effects.LoadAndPlay("big-pop.wav");
+    PlayOn(question.voice, "sureuwant2quit.wav");
+}
+
+void HideQuestion() {
+    Hide({kQuitPanel, kYesButton, kNoButton});
+    SetClickable({kYesButton, kNoButton}, false);
+}
+
+} // namespace
+
+void StartQuitQuestion(LONG exitButton, LONG quitState) {
+    SetClickable(exitButton, false);
+    frameUpdate.returnState = frameUpdate.state;
+    GoTo(quitState);
+}
+
+LONG QuitQuestionStep(const QuitQuestion& question, LONG phase) {
+    switch (phase) {
+    case Begin:
+        // An answer clicked before the question was asked must not answer it.
+        frameUpdate.answerPending = false;
+        question.prepare();
+        if (!question.guide)
+            return Asking;
+        StartSlideOn(*question.guide);
+        PlaySlideSound();
+        return Arriving;
+    case Arriving:
+        return SlideOnStep(*question.guide) ? Asking : Arriving;
+    case Asking:
+        if (question.guide && !After(question.pauseAfterArrival)) {
+            Blink();
+            return Asking;
+        }
+        ShowQuestion(question);
+        return Talking;
+    case Talking:
+        Blink();
+        return MouthTalks(question.voice) ? Answering : Talking;
+    case Answering: {
+        Blink();
+        LONG answer = TakeAnswer();
+        if (answer == 89) {
+            frameUpdate.BusyWait(question.pauseOnYes);
+            if (question.stopAllOnYes)
+                audio.StopAll();
+            ChangeScreen(kEndScreen);
+            return kScreenLeft;
+        }
+        if (answer != 78)
+            return Answering;
+        HideQuestion();
+        if (!question.guide)
+            return Refused;
+        StartSlideOff(*question.guide);
+        return Leaving;
+    }
+    case Leaving:
+        return SlideOffStep(*question.guide) ? Refused : Leaving;
+    case Refused:
+    default:
+        question.refused();
+        return kSequenceOver;
+    }
+}

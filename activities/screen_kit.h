@@ -1,0 +1,43 @@
+// What every screen's state machine does with its objects, its timer and its
+// answers. Objects are found by id on every use and never kept: loading a
+// screen destroys them all. An id the screen lacks is simply left alone.
+#pragma once
+
+#include <initializer_list>
+
+#include "platform/win32.h"
+
+class ScreenObject;
+
+// The current screen's object with that id; null when it has none.
+ScreenObject* Find(LONG id);
+
+void Show(LONG id);
+void Hide(LONG id);
+void Hide(std::initializer_list<LONG> ids);
+void ShowAt(LONG id, LONG x, LONG y);
+void Place(LONG id, LONG x, LONG y);
+void SetClickable(LONG id, bool clickable);
+void SetClickable(std::initializer_list<LONG> ids, bool clickable);
+
+// Moves to a state and starts its delay: a delay counts from entering the
+// state that waits.
+void GoTo(LONG state);
+void RestartTimer();
+// Whether more than ms have passed since the state's delay started.
+bool After(DWORD ms);
+
+// The yes (704) and no (705) buttons: a click leaves its answer pending.
+bool TakeYesNoClick(LONG id);
+// The pending answer (89 yes, 78 no), consumed; 0 while none waits.
+LONG TakeAnswer();
+
+// Pointer or busy clock.
+void PointerCursor();
+// The busy clock, drawn at once, before a slow step.
+void BusyCursor();
+
+// Changes screen: loads the new one and starts its state machine at 1.
+void ChangeScreen(LONG screenId);
+// Background music, loaded and played in a loop.
+void StartMusic(const char* file);
