@@ -109,6 +109,12 @@ void OpenOutput() {
     SDL_PauseAudioDevice(output.device, 0);
 }
 
+void MuteOutput(bool muted) {
+    Output& output = TheOutput();
+    if (output.device)
+        SDL_PauseAudioDevice(output.device, muted ? 1 : 0);
+}
+
 void CloseOutput() {
     Output& output = TheOutput();
     if (!output.device)

@@ -29,6 +29,9 @@ void RenderMix(DWORD startMs, double fraction, int rate, float* stereo, size_t f
 // the last. Only a window has one; where the desktop has none, the program
 // says so once and plays into silence.
 void OpenOutput();
+// Silences the output while another program is in front, as DirectSound does
+// for a program's buffers; the recordings go on by the clock meanwhile.
+void MuteOutput(bool muted);
 void CloseOutput();
 
 } // namespace platform::dsound

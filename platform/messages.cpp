@@ -2,6 +2,7 @@
 // events) and by the headless script.
 #include <SDL.h>
 
+#include "platform/dsound_mixer.h"
 #include "platform/host_state.h"
 #include "platform/mmsystem.h"
 #include "platform/script_runner.h"
@@ -84,6 +85,7 @@ void PostToQueue(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 void ReportActivation(bool active, bool sendNow) {
     HostState& host = Host();
     host.inFront = active;
+    dsound::MuteOutput(!active);
     if (host.activeReported == active || !host.windowAlive)
         return;
     host.activeReported = active;
