@@ -15,5 +15,6 @@ void PrintRatio(const char* label, double ratio);
 // Figure sets; bench_main.cpp lists them.
 void BlitFigures();
 void SoundFigures();
+void ScreenFigures();
 
 } // namespace bench

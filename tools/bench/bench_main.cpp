@@ -17,6 +17,7 @@ struct FigureSet {
 const FigureSet kSets[] = {
     {"blits", bench::BlitFigures},
     {"sound", bench::SoundFigures},
+    {"screens", bench::ScreenFigures},
 };
 
 } // namespace
