@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the game, its asset pack and its tests need,
-# only those that are missing.
+# Installs the Debian packages the game and its asset pack need, and with
+# --tests also those of the tests and fuzzers; only those that are missing.
 set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
   libsdl2-dev libsdl2-ttf-dev zlib1g-dev fonts-liberation
   espeak-ng
-  googletest libgtest-dev libgmock-dev
-  clang libclang-rt-14-dev
 )
+if [ "${1:-}" = "--tests" ]; then
+  packages+=(googletest libgtest-dev clang libclang-rt-14-dev)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

@@ -7,7 +7,7 @@ here="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$here"
 jobs="$(nproc)"
 
-scripts/deps.sh
+scripts/deps.sh --tests
 
 # The fuzzers: clang with libFuzzer, each for a bounded time; a fault found
 # fails the run with the fuzzer's report.
