@@ -6,6 +6,7 @@
 #include <cmath>
 #include <numbers>
 #include <string>
+#include <string_view>
 
 namespace vocassets {
 
@@ -20,12 +21,72 @@ void PaintButton(Canvas& c, const Paint& p) {
     p.text.Draw(c, p.caption, size, p.W() / 2, p.H() / 2, TextOn(p.fill));
 }
 
+namespace {
+
+// Where the game's invisible yes, no and OK click areas fall on each question
+// panel and popup (their screen places less the panel's), so that the panel
+// shows the child what to click.
+struct PanelButton {
+    const char* panel; // a name, or the start of names ending with the panel's number
+    const char* caption;
+    int x, y, width, height;
+    Colour fill;
+};
+
+constexpr Colour kYesFill = 0x30A040;
+constexpr Colour kNoFill = 0xD04040;
+constexpr Colour kOkFill = 0x3070D0;
+
+const PanelButton kPanelButtons[] = {
+    {"quit.bmp", "Yes", 46, 105, 60, 40, kYesFill},
+    {"quit.bmp", "No", 116, 105, 60, 40, kNoFill},
+    {"playagain.bmp", "Yes", 46, 105, 60, 40, kYesFill},
+    {"playagain.bmp", "No", 116, 105, 60, 40, kNoFill},
+    {"quit2.bmp", "Yes", 115, 84, 60, 40, kYesFill},
+    {"quit2.bmp", "No", 185, 84, 60, 40, kNoFill},
+    {"playagain2.bmp", "Yes", 115, 84, 60, 40, kYesFill},
+    {"playagain2.bmp", "No", 185, 84, 60, 40, kNoFill},
+    {"continue2.bmp", "Yes", 115, 84, 60, 40, kYesFill},
+    {"continue2.bmp", "No", 185, 84, 60, 40, kNoFill},
+    {"quit3.bmp", "Yes", 58, 105, 60, 40, kYesFill},
+    {"quit3.bmp", "No", 128, 105, 60, 40, kNoFill},
+    {"continue3.bmp", "Yes", 58, 105, 60, 40, kYesFill},
+    {"continue3.bmp", "No", 128, 105, 60, 40, kNoFill},
+    {"playagain3.bmp", "Yes", 58, 105, 60, 40, kYesFill},
+    {"playagain3.bmp", "No", 128, 105, 60, 40, kNoFill},
+    {"popupwelcome.bmp", "OK", 241, 282, 80, 40, kOkFill},
+};
+
+// The place popups other than the welcome share one OK place.
+constexpr PanelButton kPopupOk = {"popup", "OK", 241, 191, 80, 40, kOkFill};
+
+void PaintPanelButton(Canvas& c, const Paint& p, const PanelButton& button) {
+    if (button.x + button.width > p.W() || button.y + button.height > p.H())
+        return;
+    c.OutlinedRoundRect(button.x, button.y, button.width, button.height, 12, button.fill, kOutline,
+                        2);
+    int size = p.text.FitSize(button.caption, button.width - 8, button.height - 6, 24);
+    p.text.Draw(c, button.caption, size, button.x + button.width / 2, button.y + button.height / 2,
+                TextOn(button.fill));
+}
+
+} // namespace
+
 void PaintPanel(Canvas& c, const Paint& p) {
     c.OutlinedRoundRect(0, 0, p.W(), p.H(), 18, p.fill, kOutline, 4);
     // The yes and no buttons are laid on the lower part from 100 pixels down.
     int textH = std::min(90, p.H() - 70);
     int size = p.text.FitSize(p.caption, p.W() - 24, textH, 34);
     p.text.Draw(c, p.caption, size, p.W() / 2, 10 + textH / 2, TextOn(p.fill));
+    bool drawn = false;
+    for (const PanelButton& button : kPanelButtons) {
+        if (std::string_view(p.row.name) == button.panel) {
+            PaintPanelButton(c, p, button);
+            drawn = true;
+        }
+    }
+    if (!drawn && std::string_view(p.row.name).starts_with("popup"))
+        PaintPanelButton(c, p, kPopupOk);
 }
 
 void PaintBubble(Canvas& c, const Paint& p) {
