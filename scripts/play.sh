@@ -9,9 +9,7 @@ cd "$here"
 scripts/deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVOCABULOON_TESTS=OFF >/dev/null
 cmake --build build --parallel "$(nproc)" --target vocabuloon
-if cmake --build build --target help | grep -q '\bassets\b'; then
-  cmake --build build --target assets
-fi
+cmake --build build --target assets
 install_dir="$(scripts/install.sh "$here/build")"
 echo "Playing from $install_dir"
 exec build/vocabuloon "$@"

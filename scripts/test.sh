@@ -24,9 +24,7 @@ grep -E '^Done [0-9]+ runs' build-fuzz/fuzz.log || true
 
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVOCABULOON_SANITIZE=ON >/dev/null
 cmake --build build-test --parallel "$jobs"
-if cmake --build build-test --target help | grep -q '\bassets\b'; then
-  cmake --build build-test --target assets
-fi
+cmake --build build-test --target assets
 cd build-test
 ASAN_OPTIONS=detect_leaks=1 SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy \
   ctest --output-on-failure --parallel "$jobs" --timeout 600
