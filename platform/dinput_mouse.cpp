@@ -145,7 +145,9 @@ class Mouse : public IDirectInputDevice {
             feed.dy += static_cast<int>(std::trunc(restY_));
             restX_ -= std::trunc(restX_);
             restY_ -= std::trunc(restY_);
-            down = down || (buttons & SDL_BUTTON_LMASK) != 0 || PressedSinceLastRead();
+            down = down || (buttons & SDL_BUTTON_LMASK) != 0 || PressedSinceLastRead() ||
+                   feed.tapped;
+            feed.tapped = false;
             state.rgbButtons[1] = (buttons & SDL_BUTTON_RMASK) ? 0x80 : 0;
         }
         state.lX = feed.dx;

@@ -25,6 +25,7 @@ struct MouseFeed {
     bool buttonHeld = false; // "press" until "release"
     uint64_t clickAtRead = 0; // the read (counted from 1) that reports a "click"; 0: none
     uint64_t reads = 0;       // reads made so far
+    bool tapped = false;      // the real button went down since the last read
 };
 
 struct HostState {

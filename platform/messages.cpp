@@ -61,6 +61,12 @@ void Translate(const SDL_Event& event) {
                  event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
             RepaintWindow();
         break;
+    case SDL_MOUSEBUTTONDOWN:
+        // The mouse is read from its device, but a tap shorter than a frame
+        // must not be lost when the queue is emptied before the read.
+        if (event.button.button == SDL_BUTTON_LEFT)
+            host.mouse.tapped = true;
+        break;
     case SDL_KEYDOWN:
         if (WPARAM key = VirtualKeyOf(event.key.keysym.sym))
             PostToQueue(host.window, WM_KEYDOWN, key, 0);
