@@ -159,13 +159,8 @@ void FrameUpdate::RouteClick(LONG x, LONG y) {
         return;
 
     voiceInterrupted = audio.voice.Stop();
-    selected->object->SetVisible(true);
+    ShowWithPartner(selected, true);
     LONG id = selected->object->GetId();
-    if (LONG partner = PartnerOf(id)) {
-        if (ListElem* other = objectList.FindById(partner))
-            other->object->SetVisible(true);
-        objectList.ResetCursor();
-    }
     if (id == 3029 || id == 3030) {
         if (PromptVariantFlag == 0) {
             selected->object->SetVisible(false);
