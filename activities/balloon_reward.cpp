@@ -2,7 +2,6 @@
 
 #include <cstdio>
 
-#include "activities/blinker.h"
 #include "activities/help_and_guide.h"
 #include "activities/menu_bar.h"
 #include "activities/quit_question.h"
@@ -12,6 +11,7 @@
 #include "platform/mmsystem.h"
 #include "scene/object_list.h"
 #include "scene/screen_object.h"
+#include "shell/blinker.h"
 #include "shell/frame_update.h"
 #include "shell/globals.h"
 #include "shell/player_roster.h"

@@ -4,13 +4,13 @@
 #include <cmath>
 
 #include "activities/balloon_reward.h"
-#include "activities/blinker.h"
 #include "activities/menu_bar.h"
 #include "activities/screen_kit.h"
 #include "audio/audio_interface.h"
 #include "platform/mmsystem.h"
 #include "scene/object_list.h"
 #include "scene/screen_object.h"
+#include "shell/blinker.h"
 #include "shell/frame_update.h"
 #include "shell/globals.h"
 

@@ -1,11 +1,11 @@
 #include "activities/guide.h"
 
-#include "activities/blinker.h"
 #include "activities/screen_kit.h"
 #include "audio/audio_interface.h"
 #include "platform/mmsystem.h"
 #include "scene/object_list.h"
 #include "scene/screen_object.h"
+#include "shell/blinker.h"
 
 namespace {
 

@@ -1,20 +1,31 @@
-#include "activities/screens.h"
+// The handler table: each screen's row, chosen by the ScreenId.
+#include "shell/screen_table.h"
 
 #include "activities/balloon_reward.h"
 #include "activities/intro_signin.h"
+#include "activities/list_only_screens.h"
 #include "activities/town_map.h"
 
 namespace {
 
-// Screens whose activity is still to come hold still and take no clicks.
-void StillScreen() {}
-void NoClick(ListElem*) {}
-
-const ScreenHandlers kStill{StillScreen, NoClick};
-const ScreenHandlers kCentreMapHandlers{CentreMapUpdate, CentreMapClick};
-const ScreenHandlers kSideMapHandlers{SideMapUpdate, SideMapClick};
-const ScreenHandlers kBalloonReward{BalloonRewardUpdate, BalloonRewardClick};
-const ScreenHandlers kIntroSignIn{IntroSignInUpdate, IntroSignInClick};
+const ScreenHandlers kCentreMapHandlers{.update = CentreMapUpdate,
+                                        .click = CentreMapClick,
+                                        .busyWaitWork = nullptr,
+                                        .key = nullptr,
+                                        .hoversMap = true};
+const ScreenHandlers kSideMapHandlers{.update = SideMapUpdate,
+                                      .click = SideMapClick,
+                                      .busyWaitWork = nullptr,
+                                      .key = nullptr,
+                                      .hoversMap = true};
+const ScreenHandlers kBalloonReward{.update = BalloonRewardUpdate,
+                                    .click = BalloonRewardClick,
+                                    .busyWaitWork = nullptr,
+                                    .key = nullptr};
+const ScreenHandlers kIntroSignIn{.update = IntroSignInUpdate,
+                                  .click = IntroSignInClick,
+                                  .busyWaitWork = nullptr,
+                                  .key = SignInKey};
 
 } // namespace
 
@@ -30,14 +41,6 @@ const ScreenHandlers* HandlersForScreen(LONG screenId) {
     case 22:
         return &kIntroSignIn;
     default:
-        break;
+        return ListOnlyScreen(screenId);
     }
-    if ((screenId >= 2 && screenId <= 20) || screenId == 24 || screenId == 25)
-        return &kStill;
-    return nullptr;
 }
-
-void NameEntryKey(WPARAM virtualKey) {
-    SignInKey(virtualKey);
-}
-void RaceSceneryStep() {}

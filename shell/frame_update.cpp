@@ -1,7 +1,5 @@
 #include "shell/frame_update.h"
 
-#include "activities/blinker.h"
-#include "activities/screens.h"
 #include "audio/audio_interface.h"
 #include "display/display_interface.h"
 #include "input/mouse_cursor.h"
@@ -11,21 +9,19 @@
 #include "scene/object_list.h"
 #include "scene/screen_object.h"
 #include "scene/text_overlays.h"
+#include "shell/blinker.h"
 #include "shell/click_sounds.h"
 #include "shell/globals.h"
 #include "shell/player_roster.h"
 #include "shell/program_random.h"
 #include "shell/resource_handler.h"
+#include "shell/screen_table.h"
 #include "shell/spoken_words.h"
 
 namespace {
 
 constexpr LONG kFirstLayer = 1;
 constexpr LONG kLastLayer = 17;
-
-bool IsMapScreen(LONG screen) {
-    return screen == 1 || screen == 12 || screen == 13;
-}
 
 // Map places lit on hover; the two pairs light together.
 bool IsHighlightable(LONG id) {
@@ -81,7 +77,9 @@ void UpdateSlot(ListElem* slot, DWORD now) {
 
 } // namespace
 
-FrameUpdate::FrameUpdate() {
+FrameUpdate::FrameUpdate() = default;
+
+void FrameUpdate::SeedRandom() {
     ProgramSrand(static_cast<uint32_t>(CrtTime()));
 }
 
@@ -104,7 +102,7 @@ void FrameUpdate::DispatchFrame() {
     const ScreenHandlers* handlers = HandlersForScreen(screen);
     if (!handlers)
         return;
-    if (IsMapScreen(screen))
+    if (handlers->hoversMap)
         HoverMapObjects();
     handlers->update();
 }
@@ -199,27 +197,9 @@ void FrameUpdate::BusyWait(DWORD milliseconds) {
 }
 
 void FrameUpdate::BusyWaitExtraWork(DWORD now) {
-    switch (resourceHandler.GetScreen()) {
-    case 4:
-    case 19:
-        UpdateSlot(objectSlotC, now);
-        break;
-    case 7:
-        if (ListElem* fish = objectList.FindById(126))
-            fish->object->Update(now);
-        objectList.ResetCursor();
-        break;
-    case 24:
-        if (state > 50) {
-            for (loopIndex = 0; loopIndex < 5; ++loopIndex)
-                UpdateSlot(objectSlots[loopIndex], now);
-            UpdateSlot(objectSlotC, now);
-            RaceSceneryStep();
-        }
-        break;
-    default:
-        break;
-    }
+    if (const ScreenHandlers* handlers = HandlersForScreen(resourceHandler.GetScreen()))
+        if (handlers->busyWaitWork)
+            handlers->busyWaitWork(now);
 }
 
 void FrameUpdate::RenderFrame() {
@@ -268,8 +248,11 @@ void FrameUpdate::SkipKey() {
 }
 
 void FrameUpdate::RouteKey(WPARAM virtualKey) {
-    if (nameKeysEnabled && resourceHandler.GetScreen() == 22)
-        NameEntryKey(virtualKey);
+    if (!nameKeysEnabled)
+        return;
+    if (const ScreenHandlers* handlers = HandlersForScreen(resourceHandler.GetScreen()))
+        if (handlers->key)
+            handlers->key(virtualKey);
 }
 
 void FrameUpdate::RouteSpokenWord(DWORD wordCode) {

@@ -10,6 +10,11 @@ class FrameUpdate {
   public:
     FrameUpdate();
 
+    // Seeds the program's generator from the calendar time. Called once the
+    // command line has fixed that time: built before it, every run of a
+    // script would draw differently.
+    void SeedRandom();
+
     void DispatchFrame();
     void RouteClick(LONG x, LONG y);
     void RenderFrame();

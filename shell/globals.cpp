@@ -2,13 +2,13 @@
 // the cursor first, the object list last.
 #include "shell/globals.h"
 
-#include "activities/blinker.h"
 #include "audio/audio_interface.h"
 #include "display/display_interface.h"
 #include "input/mouse_cursor.h"
 #include "input/mouse_input.h"
 #include "scene/object_list.h"
 #include "scene/text_overlays.h"
+#include "shell/blinker.h"
 #include "shell/error_handler.h"
 #include "shell/frame_update.h"
 #include "shell/player_roster.h"

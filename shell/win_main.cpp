@@ -102,6 +102,8 @@ int MainLoop() {
 } // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
+    frameUpdate.SeedRandom();
+
     WNDCLASSEXA windowClass{};
     windowClass.cbSize = sizeof(WNDCLASSEXA);
     windowClass.style = CS_HREDRAW | CS_VREDRAW;

@@ -1,4 +1,4 @@
-#include "activities/blinker.h"
+#include "shell/blinker.h"
 
 #include "scene/object_list.h"
 #include "scene/screen_object.h"
