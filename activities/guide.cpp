@@ -59,11 +59,19 @@ void StartSlideOn(const GuideParts& guide) {
         body->SetVisible(true);
     }
     ShowAt(kGuideMouth, guide.mouthStart.x, guide.mouthStart.y);
+    if (guide.mouthLayer)
+        if (ScreenObject* mouth = Find(kGuideMouth))
+            mouth->SetLayer(guide.mouthLayer);
     SetMoving(guide, guide.step);
 }
 
 void PlaySlideSound() {
     audio.voice.LoadAndPlay("monkey-slideon.wav");
+}
+
+void PlaySlideOnSound(const GuideParts& guide) {
+    if (guide.slideOnSound)
+        audio.voice.LoadAndPlay(guide.slideOnSound);
 }
 
 bool SlideOnStep(const GuideParts& guide) {
@@ -74,21 +82,22 @@ bool SlideOnStep(const GuideParts& guide) {
     StandStill(guide);
     if (body && guide.restingLayer)
         body->SetLayer(guide.restingLayer);
-    if (ScreenObject* eyes = Find(kGuideEyes)) {
+    if (ScreenObject* eyes = Find(guide.eyesId)) {
         eyes->SetPosition(guide.eyes.x, guide.eyes.y);
         eyes->SetLayer(guide.eyesLayer);
     }
-    ListElem* eyes = objectList.FindById(kGuideEyes);
+    ListElem* eyes = objectList.FindById(guide.eyesId);
     objectList.ResetCursor();
     blinker.Start(eyes, timeGetTime());
     return true;
 }
 
 void StartSlideOff(const GuideParts& guide) {
-    Hide(kGuideEyes);
+    Hide(guide.eyesId);
     blinker.Forget();
     SetMoving(guide, Point{-guide.step.x, -guide.step.y});
-    PlaySlideSound();
+    if (guide.slideOffSound)
+        audio.voice.LoadAndPlay(guide.slideOffSound);
 }
 
 bool SlideOffStep(const GuideParts& guide) {
@@ -97,7 +106,7 @@ bool SlideOffStep(const GuideParts& guide) {
     if (body && body->GetY() != guide.start.y)
         return false;
     StandStill(guide);
-    Hide({guide.body, kGuideMouth, kGuideEyes});
+    Hide({guide.body, kGuideMouth, guide.eyesId});
     return true;
 }
 

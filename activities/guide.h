@@ -26,16 +26,24 @@ struct GuideParts {
     LONG eyesLayer;
     LONG slidingLayer; // the body's layer while it slides; 0 keeps its own
     LONG restingLayer; // its layer once it stands; 0 keeps the sliding one
+    LONG eyesId = kGuideEyes;
+    LONG mouthLayer = 0; // 0 keeps the mouth's own
+    // Played as the shared sequences bring the guide on and send it off;
+    // null: it moves silently.
+    const char* slideOnSound = "monkey-slideon.wav";
+    const char* slideOffSound = "monkey-slideon.wav";
 };
 
 // Body and mouth at their start, moving, shown. Silent: screens play
 // "monkey-slideon.wav" with PlaySlideSound when their Part says.
 void StartSlideOn(const GuideParts& guide);
 void PlaySlideSound();
+// The guide's own sound for coming on, if it has one.
+void PlaySlideOnSound(const GuideParts& guide);
 // One frame of the slide; true once the body rests, then both stand still,
 // the eyes are in place and blinking.
 bool SlideOnStep(const GuideParts& guide);
-// Eyes away, the slide reversed, the slide sound played.
+// Eyes away, the slide reversed, the guide's slide-off sound played.
 void StartSlideOff(const GuideParts& guide);
 // One frame back; true once the body is at its start, then body, mouth and
 // eyes are hidden.

@@ -16,7 +16,7 @@ LONG GuideTalkStep(const GuideTalk& talk, LONG phase) {
         if (!talk.guide)
             return Waiting;
         StartSlideOn(*talk.guide);
-        PlaySlideSound();
+        PlaySlideOnSound(*talk.guide);
         return Arriving;
     case Arriving:
         return SlideOnStep(*talk.guide) ? Waiting : Arriving;

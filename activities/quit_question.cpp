@@ -15,10 +15,8 @@ constexpr LONG kEndScreen = 26;
 enum Phase : LONG { Begin, Arriving, Asking, Talking, Answering, Leaving, Refused };
 
 void ShowQuestion(const QuitQuestion& question) {
-    ShowAt(kQuitPanel, question.panel.x, question.panel.y);
-    Place(kYesButton, question.yes.x, question.yes.y);
-    Place(kNoButton, question.no.x, question.no.y);
-    SetClickable({kYesButton, kNoButton}, true);
+    ShowPanel(kQuitPanel, question.panel, question.panelLayer);
+    PlaceAnswerButtons(question.yes, question.no, question.buttonLayer);
     if (question.popsUp)
         audio.effects.LoadAndPlay("big-pop.wav");
     PlayOn(question.voice, "sureuwant2quit.wav");
@@ -42,11 +40,13 @@ LONG QuitQuestionStep(const QuitQuestion& question, LONG phase) {
     case Begin:
         // An answer clicked before the question was asked must not answer it.
         frameUpdate.answerPending = false;
+        if (question.answersByClickLock)
+            frameUpdate.clickLock = false;
         question.prepare();
         if (!question.guide)
             return Asking;
         StartSlideOn(*question.guide);
-        PlaySlideSound();
+        PlaySlideOnSound(*question.guide);
         return Arriving;
     case Arriving:
         return SlideOnStep(*question.guide) ? Asking : Arriving;
@@ -62,9 +62,11 @@ LONG QuitQuestionStep(const QuitQuestion& question, LONG phase) {
         return MouthTalks(question.voice) ? Answering : Talking;
     case Answering: {
         Blink();
-        LONG answer = TakeAnswer();
+        LONG answer = TakeQuestionAnswer(question.answersByClickLock);
         if (answer == 89) {
             frameUpdate.BusyWait(question.pauseOnYes);
+            if (question.leaving)
+                question.leaving();
             if (question.stopAllOnYes)
                 audio.StopAll();
             ChangeScreen(kEndScreen);

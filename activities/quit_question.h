@@ -17,8 +17,14 @@ struct QuitQuestion {
     bool popsUp;             // "big-pop.wav" with the panel
     DWORD pauseOnYes;        // before the closing screen
     bool stopAllOnYes;
-    void (*prepare)(); // the screen's own steps as the question starts
-    void (*refused)(); // the screen's own steps after a no, once the guide has gone
+    void (*prepare)();    // the screen's own steps as the question starts
+    void (*refused)();    // the screen's own steps after a no, once the guide has gone
+    LONG panelLayer = 0;  // 0 keeps the panel's own
+    LONG buttonLayer = 0; // for yes and no; 0 keeps theirs
+    // Yes and no come as a click choice (clickLock and answerCode) rather
+    // than a pending answer.
+    bool answersByClickLock = false;
+    void (*leaving)() = nullptr; // the screen's own steps before the closing screen
 };
 
 // The exit button (or stop sign): it goes dead while its question is up, and

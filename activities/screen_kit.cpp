@@ -89,6 +89,34 @@ LONG TakeAnswer() {
     return frameUpdate.answerCode;
 }
 
+LONG TakeQuestionAnswer(bool answersByClickLock) {
+    FrameUpdate& f = frameUpdate;
+    if (f.clickLock) {
+        f.clickLock = false;
+        if (answersByClickLock && (f.answerCode == kYes || f.answerCode == kNo))
+            return f.answerCode;
+        return 0;
+    }
+    return answersByClickLock ? 0 : TakeAnswer();
+}
+
+void ShowPanel(LONG panel, Point at, LONG layer) {
+    ShowAt(panel, at.x, at.y);
+    if (layer)
+        if (ScreenObject* object = Find(panel))
+            object->SetLayer(layer);
+}
+
+void PlaceAnswerButtons(Point yes, Point no, LONG layer) {
+    Place(kYesButton, yes.x, yes.y);
+    Place(kNoButton, no.x, no.y);
+    if (layer)
+        for (LONG id : {kYesButton, kNoButton})
+            if (ScreenObject* object = Find(id))
+                object->SetLayer(layer);
+    SetClickable({kYesButton, kNoButton}, true);
+}
+
 void PointerCursor() {
     mouseCursor.SetMode(1);
 }

@@ -6,6 +6,7 @@
 #include <initializer_list>
 
 #include "platform/win32.h"
+#include "shell/globals.h"
 
 class ScreenObject;
 
@@ -31,6 +32,15 @@ bool After(DWORD ms);
 bool TakeYesNoClick(LONG id);
 // The pending answer (89 yes, 78 no), consumed; 0 while none waits.
 LONG TakeAnswer();
+// The answer to a yes/no question, consumed; 0 while none waits. A choice
+// clicked meanwhile (a vehicle, a sign) would lock every click, yes and no
+// included: it is dropped here. Screens that take yes and no as a choice
+// themselves find them in answerCode under that lock.
+LONG TakeQuestionAnswer(bool answersByClickLock);
+// A question panel shown at its place (layer 0 keeps its own), and yes and
+// no placed beside it, ready for a click.
+void ShowPanel(LONG panel, Point at, LONG layer);
+void PlaceAnswerButtons(Point yes, Point no, LONG layer);
 
 // Pointer or busy clock.
 void PointerCursor();

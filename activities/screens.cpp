@@ -5,6 +5,7 @@
 #include "activities/intro_signin.h"
 #include "activities/list_only_screens.h"
 #include "activities/town_map.h"
+#include "activities/vehicle_game.h"
 
 namespace {
 
@@ -27,6 +28,11 @@ const ScreenHandlers kIntroSignIn{.update = IntroSignInUpdate,
                                   .busyWaitWork = nullptr,
                                   .key = SignInKey};
 
+const ScreenHandlers kGasStationHandlers{
+    .update = GasStationUpdate, .click = GasStationClick, .busyWaitWork = nullptr, .key = nullptr};
+const ScreenHandlers kRaceHandlers{
+    .update = RaceUpdate, .click = RaceClick, .busyWaitWork = RaceBusyWaitWork, .key = nullptr};
+
 } // namespace
 
 const ScreenHandlers* HandlersForScreen(LONG screenId) {
@@ -36,6 +42,10 @@ const ScreenHandlers* HandlersForScreen(LONG screenId) {
     case kLeftMap:
     case kRightMap:
         return &kSideMapHandlers;
+    case kGasStation:
+        return &kGasStationHandlers;
+    case kRace:
+        return &kRaceHandlers;
     case 21:
         return &kBalloonReward;
     case 22:

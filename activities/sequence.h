@@ -9,6 +9,7 @@
 // What a phase answers besides the next phase.
 constexpr LONG kSequenceOver = -1; // done: the screen resumes its returnState
 constexpr LONG kScreenLeft = -2;   // the sequence has loaded another screen
+constexpr LONG kStateChosen = -3;  // the sequence has set the next state itself
 
 // One frame of the sequence: phases that need not wait run at once, one
 // after the other; a phase that waits answers itself.
@@ -17,7 +18,7 @@ void RunPhases(const Sequence& sequence, LONG base, LONG (*step)(const Sequence&
     LONG phase = frameUpdate.state - base;
     for (;;) {
         LONG next = step(sequence, phase);
-        if (next == kScreenLeft)
+        if (next == kScreenLeft || next == kStateChosen)
             return;
         if (next == kSequenceOver) {
             GoTo(frameUpdate.returnState);

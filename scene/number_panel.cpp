@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "display/display_interface.h"
+#include "platform/trace.h"
 #include "scene/overlay_surface.h"
 #include "scene/point_font.h"
 #include "scene/text_overlays.h"
@@ -33,6 +34,14 @@ constexpr RECT kSigns[2][NumberPanel::kSlots] = {
      {582, 382, 624, 415}},
 };
 
+// The signs' numbers as a trace line, "-" for an empty sign: a headless run
+// tells from it which sign shows the number it hears.
+void TraceSlots(const char (&slots)[NumberPanel::kSlots][4]) {
+    TraceNote("numbers %s %s %s %s %s", slots[0][0] ? slots[0] : "-", slots[1][0] ? slots[1] : "-",
+              slots[2][0] ? slots[2] : "-", slots[3][0] ? slots[3] : "-",
+              slots[4][0] ? slots[4] : "-");
+}
+
 COLORREF SlotColour(LONG layout, int slot) {
     return layout == 2 && slot == 4 ? kYellow : kWhite;
 }
@@ -49,22 +58,33 @@ NumberPanel::~NumberPanel() {
 void NumberPanel::CreateSurface(IDirectDraw4* owner) {
     directDraw = owner;
     surface = CreateOverlaySurface(directDraw, 640, 480, 0, kColourKey, kCaption);
+    drawn = false;
 }
 
 void NumberPanel::SetNumber(LONG value, LONG slot) {
     if (slot < 0 || slot >= kSlots)
         return;
     std::snprintf(slots[slot], sizeof slots[slot], "%d", static_cast<int>(value));
+    drawn = false;
+    TraceSlots(slots);
 }
 
 void NumberPanel::ClearNumbers() {
-    for (char* slot : slots)
+    bool hadNumbers = false;
+    for (char* slot : slots) {
+        hadNumbers = hadNumbers || slot[0] != '\0';
         slot[0] = '\0';
+    }
+    drawn = false;
+    if (hadNumbers)
+        TraceSlots(slots);
 }
 
 void NumberPanel::SetLayout(LONG arrangement) {
-    if (arrangement == 1 || arrangement == 2)
+    if ((arrangement == 1 || arrangement == 2) && arrangement != layout) {
         layout = arrangement;
+        drawn = false;
+    }
 }
 
 const char* NumberPanel::GetNumber(LONG slot) const {
@@ -91,7 +111,11 @@ void NumberPanel::DrawSlots() {
 void NumberPanel::Draw() {
     if (!surface)
         return;
-    DrawSlots();
+    // The signs are drawn again only when they change or the surface was lost.
+    if (!drawn || FAILED(surface->IsLost())) {
+        DrawSlots();
+        drawn = true;
+    }
     display.Blit(0, 0, 640, 480, surface, true, false);
 }
 

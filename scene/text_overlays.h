@@ -135,4 +135,5 @@ class NumberPanel {
     IDirectDraw4* directDraw;
     IDirectDrawSurface4* surface;
     LONG layout;
+    bool drawn = false; // the surface holds the slots as they are
 };

@@ -71,6 +71,31 @@ class FrameUpdate {
     LONG countStep = 0;
     LONG balloonCount = 0;
 
+    // The award at an activity's end: whether the balloon was won before.
+    bool balloonAlreadyWon = false;
+
+    // Gas station (3): the order the ten vehicles are shown in and the one
+    // being shown; once one is chosen, its id, which the race reads.
+    LONG vehicleOrder[10] = {};
+    LONG vehicleIndex = 0;
+
+    // Race (24): the vehicle of each lane (the child's in lane 4), the strip
+    // leaving the screen and when the track last moved, the turn's numbers
+    // and which sign shows which, the sign whose number is asked, the
+    // vehicle on its way to a stage and where it stops.
+    LONG raceVehicles[5] = {};
+    LONG scrollIndex = 0;
+    DWORD scrollTimer = 0;
+    bool trackScrolling = false;
+    LONG flagManStart = 0; // ids; 0 before the start
+    LONG flagManFinish = 0;
+    LONG laneNumbers[5] = {};
+    LONG signOrder[5] = {};
+    LONG targetSign = 0;
+    LONG counter = 0;
+    LONG movedLane = 0;
+    LONG movingLane = -1; // -1: none is moving
+
   private:
     void PlayClickSound(ListElem* selected);
     void BusyWaitExtraWork(DWORD now);

@@ -12,8 +12,12 @@ namespace {
 // The roster's column of each of the record's flags.
 constexpr int kColumnOf[kBalloonActivities] = {2, 0, 7, 5, 1, 3, 4, 6, 8};
 
-bool ValidSlot(int slot) { return slot >= 0 && slot < kPlayerSlots; }
-bool ValidColumn(int column) { return column >= 0 && column < kBalloonActivities; }
+bool ValidSlot(int slot) {
+    return slot >= 0 && slot < kPlayerSlots;
+}
+bool ValidColumn(int column) {
+    return column >= 0 && column < kBalloonActivities;
+}
 
 } // namespace
 
@@ -61,7 +65,9 @@ void PlayerRoster::Save() {
                      MapWindowsPath(path).c_str(), std::strerror(errno ? errno : EIO));
 }
 
-std::string PlayerRoster::GetName(int slot) const { return ValidSlot(slot) ? table.names[slot] : ""; }
+std::string PlayerRoster::GetName(int slot) const {
+    return ValidSlot(slot) ? table.names[slot] : "";
+}
 
 void PlayerRoster::SetName(int slot, const std::string& name) {
     if (ValidSlot(slot))

@@ -4,7 +4,9 @@ namespace {
 uint32_t randomState = 1;
 }
 
-void ProgramSrand(uint32_t seed) { randomState = seed; }
+void ProgramSrand(uint32_t seed) {
+    randomState = seed;
+}
 
 int ProgramRand() {
     randomState = randomState * 214013u + 2531011u;

@@ -5,7 +5,9 @@
 
 namespace {
 
-bool IsSpace(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
+bool IsSpace(char c) {
+    return std::isspace(static_cast<unsigned char>(c)) != 0;
+}
 
 // One decimal integer after whitespace; false when there is none that fits in
 // 32 bits.

@@ -4,8 +4,8 @@
 #include "platform/win32.h"
 
 struct SpokenWordResult {
-    bool ready = false;       // an answer waits for the screen
-    bool setsAnswer = false;  // answerCode changes to answer
+    bool ready = false;      // an answer waits for the screen
+    bool setsAnswer = false; // answerCode changes to answer
     LONG answer = 0;
 };
 
