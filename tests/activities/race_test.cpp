@@ -1,0 +1,119 @@
+// The race: the child's vehicle against four rivals, a stage for each
+// answer, the finish, the race's balloon and the question to race again.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+#include "activities/town_script.h"
+#include "activities/vehicle_script.h"
+
+namespace {
+
+using namespace townscript;
+using namespace vehiclescript;
+using testing_support::GameInstall;
+using testing_support::GameResult;
+using testing_support::ReadTextFile;
+using testing_support::WriteTextFile;
+
+const std::string kAnaNew = "ANA; 0 0 0 0 0 0 0 0 0 ";
+
+void WriteProgress(GameInstall& install, const std::string& progress) {
+    WriteTextFile(install.dir() + "/play-sp-demo.dat", progress);
+}
+
+// Finds, one turn after another, the sign that shows the asked number: the
+// run repeats itself up to each new click.
+GameResult WinEveryTurn(GameInstall& install, const std::string& time, const std::string& after) {
+    std::vector<int> signs;
+    GameResult run;
+    for (int turn = 0; turn <= 5; ++turn) {
+        std::vector<int> played = signs;
+        played.push_back(0);
+        run = install.Run("screen 24\n" + TurnsScript(played, turn + 1) + after, {"--time", time});
+        std::vector<RaceTurn> turns = RaceTurns(run);
+        if (turn == 5 || static_cast<int>(turns.size()) <= turn)
+            break;
+        signs.push_back(RightSign(turns[turn]));
+    }
+    return run;
+}
+
+TEST(Race, FiveRightAnswersWinItAndTheBalloon) {
+    for (const char* time : {"1700000400"}) {
+        GameInstall install;
+        WriteProgress(install, kAnaNew);
+        GameResult run = WinEveryTurn(install, time, "wait 4000\nshot finish\nwait 20000\n");
+        std::vector<RaceTurn> turns = RaceTurns(run);
+        ASSERT_EQ(turns.size(), 5u) << time;
+        for (const RaceTurn& turn : turns)
+            EXPECT_NE(RightSign(turn), -1);
+        std::vector<std::string> sounds = Sounds(run);
+        EXPECT_TRUE(InOrder(sounds, {"udrive-car.wav", "answer-right.wav", "answer-right.wav",
+                                     "answer-right.wav", "answer-right.wav", "answer-right.wav",
+                                     "youwon.wav", "goodjob.wav", "youwonaballoon.wav",
+                                     "want2playagain.wav"}));
+        EXPECT_FALSE(Contains(sounds, "answer-wrong.wav"));
+        // No rival moved: only the car's engine ran.
+        EXPECT_EQ(SoundsStarting(run, "race-"), std::vector<std::string>(5, "race-car.wav"));
+        EXPECT_EQ(ReadTextFile(install.dir() + "/play-sp-demo.dat"), "ANA; 0 0 0 0 0 0 1 0 0 ");
+        EXPECT_FALSE(run.HasEvent("messagebox"));
+        // The finish line stands where the track began.
+        KeepShot(run, "finish", std::string("race-finish-") + time);
+    }
+}
+
+TEST(Race, AWonBalloonIsNotWonAgain) {
+    const std::string won = "ANA; 0 0 0 0 0 0 1 0 0 ";
+    GameInstall install;
+    WriteProgress(install, won);
+    // Signed in, the child's record holds the race's balloon.
+    GameResult run =
+        install.Run(SignInScript("") + "screen 24\n" + TurnsScript({2}, 22) + "wait 20000\n",
+                    {"--time", "1700000500"});
+    std::vector<std::string> sounds = Sounds(run);
+    EXPECT_TRUE(InOrder(sounds, {"goodjob.wav", "want2playagain.wav"}));
+    EXPECT_FALSE(Contains(sounds, "youwonaballoon.wav"));
+    EXPECT_FALSE(run.HasEvent("write play-sp-demo.dat"));
+    EXPECT_EQ(ReadTextFile(install.dir() + "/play-sp-demo.dat"), won);
+}
+
+TEST(Race, TheNinthBalloonLeadsToTheSurprise) {
+    GameInstall install;
+    WriteProgress(install, "ANA; 1 1 1 1 1 1 0 1 1 ");
+    std::string script = SignInScript("") + "screen 24\n" + TurnsScript({3}, 22) + "wait 30000\n";
+    GameResult run = install.Run(script, {"--time", "1700000600"});
+    EXPECT_TRUE(InOrder(Sounds(run), {"youwonaballoon.wav", "letgo.wav"}));
+    EXPECT_FALSE(Contains(Sounds(run), "want2playagain.wav"));
+    std::vector<int> screens = Screens(run);
+    ASSERT_FALSE(screens.empty());
+    EXPECT_EQ(screens.back(), 21);
+    EXPECT_EQ(ReadTextFile(install.dir() + "/play-sp-demo.dat"), "ANA; 1 1 1 1 1 1 1 1 1 ");
+}
+
+// Exit, guide and help pressed while a vehicle drives to its stage, a stray
+// sign clicked during both questions: the race still ends, and the map
+// answers afterwards.
+TEST(Race, InterruptionsNeverStrandTheChild) {
+    GameInstall install;
+    WriteProgress(install, kAnaNew);
+    std::string script =
+        std::string("screen 24\nwait 18000\nclick ") + Sign(0) + "\nwait 600\nclick " + kExit +
+        "\nwait 200\nclick " + kGuideButton + "\nwait 200\nclick " + kHelp + "\nwait 5000\n" +
+        // A refused quit with a stray sign click while it waits.
+        "click " + kExit + "\nwait 3000\nclick " + Sign(1) + "\nwait 500\nclick " + kRaceNo +
+        "\nwait 3000\n" + TurnsScript({4}, 22, 1000) + "wait 20000\nclick " + Sign(2) +
+        "\nwait 500\nclick " + kRaceNo + "\nwait 3000\nclick " + kRightArrow + "\nwait 10000\n";
+    GameResult run = install.Run(script, {"--time", "1700000700"});
+    std::vector<std::string> sounds = Sounds(run);
+    EXPECT_TRUE(InOrder(sounds, {"sureuwant2quit.wav", "goodjob.wav", "want2playagain.wav",
+                                 "roundthemountain.wav", "arrowscroll-boing.wav"}));
+    // One question only: the exit pressed during the move did nothing.
+    EXPECT_EQ(std::count(sounds.begin(), sounds.end(), "sureuwant2quit.wav"), 1);
+    EXPECT_FALSE(Contains(sounds, "instructions-saythelane-v2.wav"));
+    EXPECT_EQ(Screens(run), (std::vector<int>{22, 24, 13, 12}));
+    EXPECT_FALSE(run.HasEvent("messagebox"));
+}
+
+} // namespace
