@@ -103,8 +103,9 @@ TEST(Race, InterruptionsNeverStrandTheChild) {
         "\nwait 200\nclick " + kGuideButton + "\nwait 200\nclick " + kHelp + "\nwait 5000\n" +
         // A refused quit with a stray sign click while it waits.
         "click " + kExit + "\nwait 3000\nclick " + Sign(1) + "\nwait 500\nclick " + kRaceNo +
-        "\nwait 3000\n" + TurnsScript({4}, 22, 1000) + "wait 20000\nclick " + Sign(2) +
-        "\nwait 500\nclick " + kRaceNo + "\nwait 3000\nclick " + kRightArrow + "\nwait 10000\n";
+        "\nwait 3000\n" + TurnsScript({4}, 22, 1000) + "wait 20000\nshot asked\nclick " + Sign(2) +
+        "\nwait 500\nshot stray\nclick " + kRaceNo + "\nwait 3000\nclick " + kRightArrow +
+        "\nwait 10000\n";
     GameResult run = install.Run(script, {"--time", "1700000700"});
     std::vector<std::string> sounds = Sounds(run);
     EXPECT_TRUE(InOrder(sounds, {"sureuwant2quit.wav", "goodjob.wav", "want2playagain.wav",
@@ -114,6 +115,8 @@ TEST(Race, InterruptionsNeverStrandTheChild) {
     EXPECT_FALSE(Contains(sounds, "instructions-saythelane-v2.wav"));
     EXPECT_EQ(Screens(run), (std::vector<int>{22, 24, 13, 12}));
     EXPECT_FALSE(run.HasEvent("messagebox"));
+    // The hidden sign did not light up under the stray click.
+    EXPECT_EQ(ShotPixel(run, "stray", 335, 443), ShotPixel(run, "asked", 335, 443));
 }
 
 } // namespace

@@ -18,6 +18,7 @@ const FigureSet kSets[] = {
     {"blits", bench::BlitFigures},
     {"sound", bench::SoundFigures},
     {"screens", bench::ScreenFigures},
+    {"race", bench::RaceFigures},
 };
 
 } // namespace

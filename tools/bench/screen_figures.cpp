@@ -31,22 +31,6 @@ long ResidentKilobytes() {
     return -1;
 }
 
-bool BringUpDisplay() {
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = DefWindowProcA;
-    windowClass.lpszClassName = "VocabuloonBench";
-    RegisterClassExA(&windowClass);
-    HWND window = CreateWindowExA(0, "VocabuloonBench", "bench", WS_POPUP, 0, 0, 640, 480, nullptr,
-                                  nullptr, nullptr, nullptr);
-    if (!window)
-        return false;
-    std::snprintf(imagePath, sizeof imagePath, "%s/Images/", VOCABULOON_ASSETS);
-    display.SetWindow(window);
-    display.Init();
-    return true;
-}
-
 void LoadScreen(LONG screen) {
     resourceHandler.SetScreen(screen);
     resourceHandler.LoadScreen();
@@ -78,9 +62,7 @@ void ScreenFigures() {
     for (objectList.First(); objectList.HasCurrent(); objectList.Next())
         objectList.Current()->object->SetVisible(true); // everything it can show, drawn
     double render = MedianMicroseconds(200, [] { frameUpdate.RenderFrame(); });
-    std::vector<uint16_t> from(640 * 480, 0x1234), to(640 * 480);
-    double copy = MedianMicroseconds(
-        200, [&] { std::memcpy(to.data(), from.data(), from.size() * sizeof(uint16_t)); });
+    double copy = PageCopyMicroseconds();
     std::snprintf(label, sizeof label, "render pass of screen %d, all %d objects shown",
                   static_cast<int>(busiest), mostObjects);
     PrintFigure(label, render);
