@@ -165,6 +165,13 @@ void DisplayInterface::Blit(LONG left, LONG top, LONG right, LONG bottom,
     SurviveLoss(DrawSurface()->Blt(&destination, source, nullptr, flags, effectsUsed));
 }
 
+void DisplayInterface::BlitPart(const RECT& area, IDirectDrawSurface4* source) {
+    RECT destination = area;
+    RECT from = area;
+    SurviveLoss(DrawSurface()->Blt(&destination, source, &from,
+                                   DDBLT_WAIT | DDBLT_ASYNC | DDBLT_KEYSRC, nullptr));
+}
+
 void DisplayInterface::Present() {
     SurviveLoss(flipMode ? primary->Flip(nullptr, DDFLIP_WAIT)
                          : primary->BltFast(0, 0, offscreen, nullptr, DDBLTFAST_WAIT));

@@ -27,6 +27,8 @@ class DisplayInterface {
     // drawn: keyed leaves the source's key colour out, mirrored flips it.
     void Blit(LONG left, LONG top, LONG right, LONG bottom, IDirectDrawSurface4* source, bool keyed,
               bool mirrored);
+    // The part of a full-page overlay inside area, keyed, to the same place.
+    void BlitPart(const RECT& area, IDirectDrawSurface4* source);
     // Shows the finished page.
     void Present();
     void ClearDrawSurface();

@@ -42,6 +42,10 @@ void TraceSlots(const char (&slots)[NumberPanel::kSlots][4]) {
               slots[4][0] ? slots[4] : "-");
 }
 
+// What a number may cover in each layout: the signs' rectangles with room
+// for a number wider than its sign.
+constexpr RECT kSignsArea[2] = {{99, 404, 563, 480}, {532, 140, 640, 435}};
+
 COLORREF SlotColour(LONG layout, int slot) {
     return layout == 2 && slot == 4 ? kYellow : kWhite;
 }
@@ -116,7 +120,10 @@ void NumberPanel::Draw() {
         DrawSlots();
         drawn = true;
     }
-    display.Blit(0, 0, 640, 480, surface, true, false);
+    // Everything outside the signs is key colour: copying the signs' row or
+    // column alone shows the same page for a fraction of the pixels.
+    const RECT& area = kSignsArea[layout - 1];
+    display.BlitPart(area, surface);
 }
 
 void NumberPanel::ReleaseSurface() {

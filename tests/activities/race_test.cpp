@@ -116,7 +116,65 @@ TEST(Race, InterruptionsNeverStrandTheChild) {
     EXPECT_EQ(Screens(run), (std::vector<int>{22, 24, 13, 12}));
     EXPECT_FALSE(run.HasEvent("messagebox"));
     // The hidden sign did not light up under the stray click.
-    EXPECT_EQ(ShotPixel(run, "stray", 335, 443), ShotPixel(run, "asked", 335, 443));
+    EXPECT_EQ(ShotPixel(run, "stray", 315, 425), ShotPixel(run, "asked", 315, 425));
+}
+
+} // namespace
+
+namespace {
+
+// The number asked in each race question, and whether new signs came first.
+struct Asked {
+    std::string number;
+    bool newSigns;
+};
+
+std::vector<Asked> Questions(const GameResult& run) {
+    std::vector<Asked> asked;
+    bool newSigns = false;
+    for (const std::string& event : run.Events()) {
+        if (event.rfind("numbers ", 0) == 0 && event != "numbers - - - - -")
+            newSigns = true;
+        if (event.rfind("sound number-", 0) == 0 && event.find(" voice") != std::string::npos) {
+            asked.push_back({event.substr(6, event.find(' ', 6) - 6), newSigns});
+            newSigns = false;
+        }
+    }
+    return asked;
+}
+
+// The guide's instructions, and the reminder after 15 s without an answer,
+// ask the same number again; the help says the whole range and then asks
+// from the same signs.
+TEST(Race, GuideHelpAndReminderAskAgain) {
+    GameInstall install;
+    std::string script = std::string("screen 24\nwait 18000\nclick ") + kGuideButton +
+                         "\nwait 9000\nclick " + kHelp + "\nwait 22000\n" + "wait 24000\n";
+    GameResult run = install.Run(script, {"--time", "1700000800"});
+    std::vector<std::string> sounds = Sounds(run);
+    EXPECT_EQ(std::count(sounds.begin(), sounds.end(), "instructions-saythelane-v2.wav"), 2);
+    // The help's ten numbers, on the effects channel, in order.
+    std::vector<std::string> effects;
+    for (const std::string& event : run.Events())
+        if (event.rfind("sound number-", 0) == 0 && event.find(" effects") != std::string::npos)
+            effects.push_back(event.substr(6, event.find(' ', 6) - 6));
+    EXPECT_EQ(effects, (std::vector<std::string>{"number-001-sp.wav", "number-002-sp.wav",
+                                                 "number-003-sp.wav", "number-004-sp.wav",
+                                                 "number-005-sp.wav", "number-006-sp.wav",
+                                                 "number-007-sp.wav", "number-008-sp.wav",
+                                                 "number-009-sp.wav", "number-010-sp.wav"}));
+    std::vector<Asked> asked = Questions(run);
+    ASSERT_GE(asked.size(), 4u);
+    // After the instructions: the same number, no new signs.
+    EXPECT_EQ(asked[1].number, asked[0].number);
+    EXPECT_FALSE(asked[1].newSigns);
+    // After the help the signs come back with the same numbers.
+    EXPECT_TRUE(asked[2].newSigns);
+    // After the reminder: the same number again, no new turn.
+    EXPECT_EQ(asked[3].number, asked[2].number);
+    EXPECT_FALSE(asked[3].newSigns);
+    EXPECT_FALSE(Contains(sounds, "answer-right.wav"));
+    EXPECT_FALSE(Contains(sounds, "answer-wrong.wav"));
 }
 
 } // namespace
