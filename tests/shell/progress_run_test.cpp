@@ -42,12 +42,6 @@ TEST_F(ProgressRun, ADamagedFlagLosesNoLaterChild) {
                                     "EVA; 1 1 1 1 1 1 1 1 1 ");
 }
 
-TEST_F(ProgressRun, ABlankNamedRecordIsDropped) {
-    WriteTextFile(file(), "   ; 1 1 1 1 1 1 1 1 1 LUIS; 0 1 0 0 0 0 0 0 0 ");
-    install.Run(kToTheEnd);
-    EXPECT_EQ(ReadTextFile(file()), "LUIS; 0 1 0 0 0 0 0 0 0 ");
-}
-
 TEST_F(ProgressRun, AFullDiskIsNamedAndTheOldFileStays) {
     const std::string before = "ANA; 1 1 0 0 0 0 0 0 1 ";
     WriteTextFile(file(), before);
