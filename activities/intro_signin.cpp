@@ -153,7 +153,7 @@ void SignIn() {
         if (After(200)) {
             Hide(kErasePressed);
             // Typing goes on in the erased row, not in a stored name chosen meanwhile.
-            f.nameKeysEnabled = !namePanel.RowHasName();
+            f.nameKeysEnabled = !ChosenRowNamed();
             GoTo(10);
         }
         break;

@@ -10,6 +10,8 @@ void IntroSignInClick(ListElem* selected);
 
 // The sign-in box (sign_in_box.cpp).
 void OpenSignInBox();
+// Whether the chosen row holds a name: spaces alone are none, as an empty row.
+bool ChosenRowNamed();
 void ChooseRow(LONG row);
 // OK stays hidden until a chosen row holds a name.
 void ShowOkWhenNamed();

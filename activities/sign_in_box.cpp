@@ -62,6 +62,10 @@ void OpenSignInBox() {
     ShowAt(kTextCursor, 340, 54);
 }
 
+bool ChosenRowNamed() {
+    return namePanel.GetRowName().find_first_not_of(' ') != std::string::npos;
+}
+
 void ChooseRow(LONG row) {
     if (row < 1 || row > kPlayerSlots)
         return;
@@ -70,14 +74,14 @@ void ChooseRow(LONG row) {
     display.SetHighlightVisible(true);
     frameUpdate.signInRowChosen = true;
     // A stored name is confirmed as it is; an empty row is typed into.
-    bool named = namePanel.RowHasName();
+    bool named = ChosenRowNamed();
     ShowButton(kOk, true);
     ShowButton(kErase, named);
     frameUpdate.nameKeysEnabled = !named;
 }
 
 void ShowOkWhenNamed() {
-    ShowButton(kOk, frameUpdate.signInRowChosen && namePanel.RowHasName());
+    ShowButton(kOk, frameUpdate.signInRowChosen && ChosenRowNamed());
 }
 
 void PressOk() {
@@ -99,7 +103,7 @@ void PressErase() {
 
 bool ConfirmSignIn() {
     Hide(kOkPressed);
-    if (!namePanel.RowHasName())
+    if (!ChosenRowNamed())
         return false;
     int slot = namePanel.GetCurrentRow();
     std::string typed = namePanel.GetRowName();

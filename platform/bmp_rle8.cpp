@@ -32,7 +32,9 @@ bool Walk(const uint8_t* data, size_t size, int width, int height,
             continue;
         }
         switch (value) {
-        case 0: // end of line
+        case 0: // end of line; the one after the top row may close the picture
+            if (y >= height)
+                return Fail(why, "run-length line past the image");
             x = 0;
             ++y;
             break;
@@ -62,7 +64,8 @@ bool Walk(const uint8_t* data, size_t size, int width, int height,
             break;
         }
     }
-    return true;
+    // A file cut short would leave the rest of the picture blank.
+    return Fail(why, "run-length data ends before its end-of-bitmap mark");
 }
 
 } // namespace

@@ -12,9 +12,9 @@ namespace platform {
 // Expands the encoded data through the palette into width * height pixels,
 // rows top-down (the file's rows are bottom-up). Pixels the data skips
 // (deltas, early ends of line or bitmap) take palette entry 0. A run past the
-// end of its row or of the image, or a command cut short by the end of the
-// data, is refused before anything is allocated. Data that stops between
-// commands ends the bitmap.
+// end of its row or of the image, a line or delta past the image, a command
+// cut short by the end of the data, and data that ends before its
+// end-of-bitmap mark are refused before anything is allocated.
 bool DecodeRle8(const uint8_t* data, size_t size, int width, int height,
                 const std::array<uint32_t, 256>& palette, std::vector<uint32_t>& pixels,
                 std::string* why);

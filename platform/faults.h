@@ -9,7 +9,10 @@
 //                             next COUNT calls (default: every call); a call whose name
 //                             several interfaces share is named Interface::Method
 //                             (IDirectDraw::SetCooperativeLevel,
-//                             IDirectInputDevice::SetCooperativeLevel, ...)
+//                             IDirectInputDevice::SetCooperativeLevel, ...);
+//                             WriteFile writes half its bytes and fails with CODE
+//                             as the errno (28: no space left), or a full disk for
+//                             the Win32 results 0x80070070 and 0x80070027
 //   lose-surfaces             every surface reports itself lost until restored
 //   unreadable NAME           a file whose name (last path component, any case) is NAME
 //                             cannot be opened

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "platform/ddraw.h"
 #include "platform/page.h"
@@ -27,5 +28,9 @@ int LiveSurfaceCount();
 int LiveDirectDrawCount();
 int LiveGdiObjectCount();
 int LiveDeviceContextCount();
+
+// The directory whose entries the last file replacement flushed to disk, as
+// this file system names it ("" before any); kept by paths.cpp.
+std::string LastSyncedDirectory();
 
 } // namespace platform::testhooks

@@ -31,38 +31,61 @@ void BalloonRecord::Award(BalloonActivity activity) {
 
 void PlayerRoster::Load() {
     std::snprintf(path, sizeof path, "%s\\play-sp-demo.dat", installPath);
+    errno = 0;
     FILE* file = CrtOpenFile(path, "rb");
-    if (!file)
-        return; // no progress yet: every slot stays free
+    if (!file) {
+        // No file is no progress yet: every slot stays free. A file that is
+        // there but cannot be read holds progress nobody may overwrite.
+        if (errno != ENOENT)
+            unreadable = errno ? errno : EIO;
+        return;
+    }
     std::string text;
     char chunk[4096];
     size_t read;
     // Nine records fit in far less; a huge file is read no further than this.
     while (text.size() < (1u << 20) && (read = std::fread(chunk, 1, sizeof chunk, file)) > 0)
         text.append(chunk, read);
+    if (std::ferror(file))
+        unreadable = errno ? errno : EIO;
     std::fclose(file);
-    ParseProgressFile(text, table);
+    if (!unreadable)
+        ParseProgressFile(text, table);
 }
 
 void PlayerRoster::Save() {
     if (!path[0])
         return;
+    if (unreadable) {
+        if (!unreadableSaid) // once: the game saves often
+            std::fprintf(stderr,
+                         "vocabuloon: progress not saved: %s could not be read (%s) and is "
+                         "left as it was\n",
+                         MapWindowsPath(path).c_str(), std::strerror(unreadable));
+        unreadableSaid = true;
+        return;
+    }
     std::string text = FormatProgressFile(table);
     // The old file stays whole until the new one is complete on disk.
     char written[300];
     std::snprintf(written, sizeof written, "%s.new", path);
+    errno = 0;
+    int error = 0;
     FILE* file = CrtOpenFile(written, "wb");
-    bool ok = file != nullptr;
-    if (ok && CrtWriteFile(file, text.data(), text.size()) != text.size()) {
+    if (!file) {
+        error = errno;
+    } else if (CrtWriteFile(file, text.data(), text.size()) != text.size()) {
+        error = errno;
         std::fclose(file);
         std::remove(MapWindowsPath(written).c_str());
-        ok = false;
-    } else if (ok) {
-        ok = CrtReplaceFile(file, written, path);
+    } else if (!CrtReplaceFile(file, written, path)) {
+        error = errno;
+    } else {
+        return;
     }
-    if (!ok) // the child plays on; the parent can read why
-        std::fprintf(stderr, "vocabuloon: could not save progress to %s: %s\n",
-                     MapWindowsPath(path).c_str(), std::strerror(errno ? errno : EIO));
+    // The child plays on; the parent can read why.
+    std::fprintf(stderr, "vocabuloon: could not save progress to %s: %s\n",
+                 MapWindowsPath(path).c_str(), std::strerror(error ? error : EIO));
 }
 
 std::string PlayerRoster::GetName(int slot) const {

@@ -37,7 +37,9 @@ class BalloonRecord {
 
 class PlayerRoster {
   public:
+    // Reads the progress file; a missing one leaves every slot free.
     void Load();
+    // Writes the progress file, unless Load found one it could not read.
     void Save();
 
     std::string GetName(int slot) const;
@@ -57,4 +59,8 @@ class PlayerRoster {
     char path[256] = {};
     ProgressTable table; // the names and, by column, the flags of each slot
     int current = 0;
+    // Why a file that is there could not be read (an errno), or 0. Such a file
+    // is never replaced: the run plays with an empty roster and saves nothing.
+    int unreadable = 0;
+    bool unreadableSaid = false;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <vector>
 
 namespace {
 
@@ -9,27 +10,49 @@ bool IsSpace(char c) {
     return std::isspace(static_cast<unsigned char>(c)) != 0;
 }
 
-// One decimal integer after whitespace; false when there is none that fits in
-// 32 bits.
-bool ReadNumber(const std::string& text, size_t& at, long long& value) {
-    while (at < text.size() && IsSpace(text[at]))
-        ++at;
-    size_t sign = at;
-    if (at < text.size() && (text[at] == '-' || text[at] == '+'))
-        ++at;
-    size_t digits = at;
-    value = 0;
-    while (at < text.size() && std::isdigit(static_cast<unsigned char>(text[at]))) {
-        value = value * 10 + (text[at] - '0');
-        if (value > 0x7FFFFFFFLL)
-            return false;
-        ++at;
+// A whitespace-separated word of the text, [start, end).
+struct Word {
+    size_t start;
+    size_t end;
+};
+
+std::vector<Word> Words(const std::string& text, size_t from, size_t to) {
+    std::vector<Word> words;
+    size_t at = from;
+    while (at < to) {
+        while (at < to && IsSpace(text[at]))
+            ++at;
+        if (at == to)
+            break;
+        size_t start = at;
+        while (at < to && !IsSpace(text[at]))
+            ++at;
+        words.push_back({start, at});
     }
-    if (at == digits)
+    return words;
+}
+
+// Digits, perhaps signed: what a flag looks like, whatever its value.
+bool IsNumber(const std::string& text, Word word) {
+    size_t at = word.start;
+    if (text[at] == '+' || text[at] == '-')
+        ++at;
+    if (at == word.end)
         return false;
-    if (text[sign] == '-')
-        value = -value;
+    for (; at < word.end; ++at)
+        if (!std::isdigit(static_cast<unsigned char>(text[at])))
+            return false;
     return true;
+}
+
+// Only a number whose value is 1 means won; anything else, damage included, is 0.
+LONG FlagValue(const std::string& text, Word word) {
+    if (!IsNumber(text, word) || text[word.start] == '-')
+        return 0;
+    size_t at = word.start + (text[word.start] == '+' ? 1 : 0);
+    while (at + 1 < word.end && text[at] == '0')
+        ++at;
+    return (at + 1 == word.end && text[at] == '1') ? 1 : 0;
 }
 
 } // namespace
@@ -45,13 +68,41 @@ void ParseProgressFile(const std::string& text, ProgressTable& table) {
             ++start;
         // A damaged file may hold anything: keep no more than a name can be.
         table.names[slot] = text.substr(start, std::min(separator - start, kMaxNameLength));
+        // The writer always follows a name with a space: what touches the ";" is
+        // the rest of a name that held ";" itself.
         at = separator + 1;
-        for (int column = 0; column < kProgressColumns; ++column) {
-            long long value = 0;
-            if (!ReadNumber(text, at, value))
-                return;
-            table.flags[column][slot] = (value == 1) ? 1 : 0;
+        while (at < text.size() && !IsSpace(text[at]))
+            ++at;
+
+        // The flags lie between this record's name and the next ";". Nine words
+        // or more: the first nine are the flags and the rest is the next name.
+        // Fewer, before another name: the record was cut short, and the words at
+        // the end that are not numbers are that name.
+        size_t next = text.find(';', at);
+        size_t end = (next == std::string::npos) ? text.size() : next;
+        std::vector<Word> words = Words(text, at, end);
+        size_t flagWords = words.size();
+        size_t nextName = end;
+        if (words.size() >= size_t(kProgressColumns)) {
+            flagWords = kProgressColumns;
+            nextName = words[kProgressColumns - 1].end;
+        } else if (next != std::string::npos) {
+            flagWords = words.size();
+            while (flagWords > 0 && !IsNumber(text, words[flagWords - 1]))
+                --flagWords;
+            if (flagWords == words.size() && flagWords > 0)
+                --flagWords; // a name of digits
+            if (flagWords < words.size())
+                nextName = words[flagWords].start;
         }
+        for (int column = 0; column < kProgressColumns; ++column)
+            table.flags[column][slot] =
+                size_t(column) < flagWords ? FlagValue(text, words[column]) : 0;
+        // A record without a name is a free slot, and free slots hold no balloons.
+        if (table.names[slot].empty())
+            for (auto& column : table.flags)
+                column[slot] = 0;
+        at = nextName;
     }
 }
 
@@ -59,7 +110,8 @@ std::string FormatProgressFile(ProgressTable& table) {
     std::string text;
     for (int slot = 0; slot < kProgressSlots; ++slot) {
         std::string& name = table.names[slot];
-        if (name.empty())
+        // A name of spaces comes back empty: it is a free slot too.
+        if (std::all_of(name.begin(), name.end(), IsSpace))
             continue;
         if (name.find(';') == std::string::npos)
             name += ';';

@@ -16,11 +16,13 @@ struct ProgressTable {
     LONG flags[kProgressColumns][kProgressSlots] = {}; // by column, then slot
 };
 
-// Reads what it can: records fill slots from 0 up; a record whose values are
-// not numbers ends the reading there, leaving what was not read as it was.
-// Never reads past the text, whatever it holds.
+// Reads what it can: records fill slots from 0 up. Damage stays in its
+// record: a flag that is not 0 or 1 counts as 0, a missing one as 0, and the
+// records after it are read as usual. A record whose name is blank is a free
+// slot with no flags set. Never reads past the text, whatever it holds.
 void ParseProgressFile(const std::string& text, ProgressTable& table);
 
 // The file's bytes. A name is written with ";" appended unless it holds one
-// already (the table's names get it too, as they always have).
+// already (the table's names get it too, as they always have); empty and
+// blank names are free slots and not written.
 std::string FormatProgressFile(ProgressTable& table);

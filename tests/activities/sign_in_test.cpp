@@ -61,6 +61,30 @@ TEST(SignIn, OkWaitsForAName) {
     EXPECT_EQ(Screens(run), std::vector<int>{22});
 }
 
+TEST(SignIn, ANewChildOnABlankNamedRowStartsWithNoBalloons) {
+    GameInstall install;
+    // A row saved with a name of spaces: it shows empty and is free.
+    WriteTextFile(install.dir() + "/play-sp-demo.dat", "   ; 1 1 1 1 1 1 1 1 1 ");
+    std::string script = "wait 36000\nclick " + std::string(kFirstRow) +
+                         "\nwait 1000\ntype ANA\nwait 500\nclick " + kOk + "\nwait 1000\n" +
+                         SkipTourAndQuit();
+    install.Run(script);
+    EXPECT_EQ(ProgressFile(install), "ANA; 0 0 0 0 0 0 0 0 0 ");
+}
+
+TEST(SignIn, SpacesAloneAreNoName) {
+    GameInstall install;
+    std::string script = "wait 36000\nclick " + std::string(kFirstRow) +
+                         "\nwait 1000\nkey space\nwait 300\nclick " + kOk +
+                         "\nwait 3000\nscreen 26\nwait 20000\n";
+    GameResult run = install.Run(script);
+    // OK never came: no tour, and the end screen's save holds no record.
+    EXPECT_FALSE(Contains(Sounds(run), "scrollon-house&sun.wav"));
+    EXPECT_EQ(Screens(run), (std::vector<int>{22, 26}));
+    EXPECT_TRUE(run.HasEvent("write play-sp-demo.dat"));
+    EXPECT_EQ(ProgressFile(install), "");
+}
+
 TEST(SignIn, AnEmptyRowChosenJustAfterOkSignsNobodyIn) {
     GameInstall install;
     // The empty row is chosen while OK's press is still showing.

@@ -174,6 +174,12 @@ TEST(BmpReader, RunLengthEncoded) {
                                  k, k, k, k, k, k, // skipped by the delta
                                  b, b, b, g, r, g, // run and literal
                              }));
+
+    // Cut anywhere before its end-of-bitmap mark, the picture is refused, not
+    // drawn in part.
+    const std::vector<uint8_t> whole = EncodeBmp(image);
+    for (size_t length = whole.size() - image.pixels.size(); length < whole.size(); ++length)
+        EXPECT_FALSE(Refusal({whole.begin(), whole.begin() + length}).empty()) << length;
 }
 
 TEST(BmpReader, RefusesDamagedHeaders) {
@@ -265,6 +271,14 @@ TEST(BmpReader, RefusesRunLengthOverruns) {
     EXPECT_EQ(refusal({0, 2, 5, 0}), "run-length delta past the image");
     EXPECT_EQ(refusal({0, 2, 0, 3}), "run-length delta past the image");
     EXPECT_EQ(refusal({0, 2, 1}), "run-length delta cut short");
+    // Rows beyond the picture: one end of line may close the top row, no more.
+    EXPECT_EQ(refusal({4, 1, 0, 0, 4, 1, 0, 0, 0, 0, 0, 1}), "run-length line past the image");
+    image.pixels = {4, 1, 0, 0, 4, 1, 0, 0, 0, 1};
+    EXPECT_EQ(Decode(EncodeBmp(image)).pixels, std::vector<uint32_t>(8, 0xFFFFFF));
+    // Data that stops without its end-of-bitmap mark, between commands or not.
+    for (std::vector<uint8_t> data : std::vector<std::vector<uint8_t>>{
+             {}, {4, 1, 0, 0, 4, 1}, {4, 1, 0, 0, 4, 1, 0}, {4, 1, 0, 0, 4, 1, 0, 0}})
+        EXPECT_EQ(refusal(data), "run-length data ends before its end-of-bitmap mark");
 
     std::vector<uint8_t> topDown = EncodeBmp(image);
     PutU32(topDown, 22, uint32_t(-2));

@@ -111,6 +111,21 @@ TEST(StartUp, MissingCursorPictureIsFatal) {
     EXPECT_EQ(result.Events().back(), "exit 1");
 }
 
+TEST(StartUp, ACutRunLengthTitlePictureIsFatal) {
+    GameInstall install;
+    const std::string title = install.dir() + "/Images/vocabuloon-full-sp.bmp";
+    std::string whole = ReadTextFile(title);
+    ASSERT_GT(whole.size(), 6000u);
+    ASSERT_EQ(whole[30], 1) << "the title is run-length encoded";
+    std::remove(title.c_str()); // a link into the pack: replaced, not cut
+    testing_support::WriteTextFile(title, whole.substr(0, 6000));
+    GameResult result = install.Run("wait 2000\nquit\n");
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_TRUE(
+        result.HasEvent("messagebox \"DisplayInterface\" \"Couldn't load file resource.\""));
+    EXPECT_EQ(result.Events().back(), "exit 1");
+}
+
 TEST(StartUp, PicturesAreFoundWhateverTheirCase) {
     GameInstall install;
     std::rename((install.dir() + "/Images/cursor-mouse.bmp").c_str(),
