@@ -554,11 +554,11 @@ constexpr PictureRow kPictures[] = {
     {"crashlanding", 4, 320, 240, Sprite, Splash, 0xD0D8E8, "crash!", 0, 0, 0, 0},
 
     // Race: 550-wide track strips scroll behind the left menu bar.
-    {"sign-yellowtriangle.bmp", 1, 70, 60, RoadSign, None, 0xF0D020, nullptr, 0, 0, 0, 0},
-    {"sign-graycircle.bmp", 1, 70, 60, RoadSign, None, 0x909090, nullptr, 0, 0, 0, 0},
-    {"sign-orangepolygon.bmp", 1, 70, 60, RoadSign, None, 0xF08020, nullptr, 0, 0, 0, 0},
-    {"sign-graysquare.bmp", 1, 70, 60, RoadSign, None, 0xA0A0A0, nullptr, 0, 0, 0, 0},
-    {"sign-bluetriangle.bmp", 1, 70, 60, RoadSign, None, 0x3060D0, nullptr, 0, 0, 0, 0},
+    {"sign-yellowtriangle.bmp", 1, 72, 64, RoadSign, None, 0xF0D020, nullptr, 0, 0, 0, 0},
+    {"sign-graycircle.bmp", 1, 64, 64, RoadSign, None, 0x909090, nullptr, 0, 0, 0, 0},
+    {"sign-orangepolygon.bmp", 1, 64, 64, RoadSign, None, 0xF08020, nullptr, 0, 0, 0, 0},
+    {"sign-graysquare.bmp", 1, 64, 64, RoadSign, None, 0xA0A0A0, nullptr, 0, 0, 0, 0},
+    {"sign-bluetriangle.bmp", 1, 72, 64, RoadSign, None, 0x3060D0, nullptr, 0, 0, 0, 0},
     {"streetsigns-alt.bmp", 1, 390, 65, Sprite, None, 0x606060, nullptr, 0, 0, 0, 0},
     {"racetrack-finishline.bmp", 1, 550, 480, Scene, None, 0x88C8F0, "finish", 0, 0, 0, 0},
     {"racetrack-startingline.bmp", 1, 550, 480, Scene, None, 0x88C8F0, "start", 0, 0, 0, 0},

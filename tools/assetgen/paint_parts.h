@@ -57,6 +57,12 @@ void PaintClock(Canvas& canvas, const Paint& p);
 void PaintLine(Canvas& canvas, const Paint& p);
 void PaintDigits(Canvas& canvas, const Paint& p);
 
+// The gas station and the race track strips; false for any other scene.
+bool PaintVehicleGameScene(Canvas& canvas, const Paint& p);
+// One of the race's five number signs, and the backing they stand on.
+void PaintRaceSign(Canvas& canvas, const Paint& p);
+void PaintSignBacking(Canvas& canvas, const Paint& p);
+
 // One balloon with its string, its top-left corner at (x, y).
 void DrawBalloon(Canvas& canvas, double x, double y, double w, double h, Colour colour);
 // A menu-bar icon in the box; lit icons are brighter, as a pressed button.

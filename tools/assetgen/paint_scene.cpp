@@ -8,17 +8,12 @@
 namespace vocassets {
 namespace {
 
-enum class Place { Outdoor, Space, Indoor, Track, Sea, Circus };
+enum class Place { Outdoor, Space, Indoor, Sea, Circus };
 
 Place PlaceOf(const Paint& p) {
     for (std::string_view word : {"mars", "earth", "launch", "crash"}) {
         if (p.NameHas(word)) {
             return Place::Space;
-        }
-    }
-    for (std::string_view word : {"racetrack"}) {
-        if (p.NameHas(word)) {
-            return Place::Track;
         }
     }
     for (std::string_view word : {"fishing", "flyby-background03", "balloon-splash"}) {
@@ -32,7 +27,7 @@ Place PlaceOf(const Paint& p) {
         }
     }
     for (std::string_view word :
-         {"fade2", "classroom", "jobs", "grocery", "credits", "gasstation", "circuspic"}) {
+         {"fade2", "classroom", "jobs", "grocery", "credits", "circuspic"}) {
         if (p.NameHas(word)) {
             return Place::Indoor;
         }
@@ -120,27 +115,6 @@ void Indoor(Canvas& c, const Paint& p) {
     c.FillEllipse(p.W() - 65, floor - 95, 6, 6, 0xF0D040);
 }
 
-void Track(Canvas& c, const Paint& p) {
-    c.VerticalGradient(0, 0, p.W(), 50, Shade(p.fill, 0.8), p.fill);
-    c.VerticalGradient(0, 50, p.W(), p.H() - 50, 0x70B050, 0x508838);
-    c.FillRect(0, 50, p.W(), 345, 0x585858);
-    for (int lane = 1; lane < 5; ++lane) {
-        int y = 50 + lane * 57 + 25;
-        for (int x = 0; x < p.W(); x += 55) {
-            c.FillRect(x + 12, y, 30, 4, 0xF0F0F0);
-        }
-    }
-    bool start = p.NameHas("starting");
-    if (start || p.NameHas("finish")) {
-        int x = start ? 60 : p.W() - 120;
-        for (int y = 50; y < 395; y += 15) {
-            for (int k = 0; k < 4; ++k) {
-                c.FillRect(x + k * 15, y, 15, 15, ((y / 15 + k) % 2) != 0 ? kWhite : kBlack);
-            }
-        }
-    }
-}
-
 void Sea(Canvas& c, const Paint& p) {
     int water = p.H() / 2;
     c.VerticalGradient(0, 0, p.W(), water, Shade(p.fill, 0.8), Shade(p.fill, 1.4));
@@ -187,6 +161,9 @@ void Riser(Canvas& c, const Paint& p) {
 } // namespace
 
 void PaintScene(Canvas& canvas, const Paint& p) {
+    if (PaintVehicleGameScene(canvas, p)) {
+        return;
+    }
     switch (PlaceOf(p)) {
     case Place::Outdoor:
         Outdoor(canvas, p);
@@ -196,9 +173,6 @@ void PaintScene(Canvas& canvas, const Paint& p) {
         break;
     case Place::Indoor:
         Indoor(canvas, p);
-        break;
-    case Place::Track:
-        Track(canvas, p);
         break;
     case Place::Sea:
         Sea(canvas, p);

@@ -190,6 +190,10 @@ void Walker(Canvas& c, const Paint& p) {
 } // namespace
 
 void PaintSprite(Canvas& c, const Paint& p) {
+    if (p.NameHas("streetsigns")) {
+        PaintSignBacking(c, p);
+        return;
+    }
     if (p.row.motion == Motion::Walk) {
         Walker(c, p);
     } else if (p.row.motion == Motion::Rise) {

@@ -137,28 +137,7 @@ void PaintRoadSign(Canvas& c, const Paint& p) {
         p.text.Draw(c, "ALTO", size, int(w / 2), int(w / 2 + dy), kWhite);
         return;
     }
-    // A race sign: its coloured shape round a dark face that the white number is drawn on.
-    std::vector<Point> shape;
-    if (p.NameHas("triangle")) {
-        shape = {{w / 2, 1}, {w - 1, h - 1}, {1, h - 1}};
-    } else if (p.NameHas("circle")) {
-        for (int i = 0; i < 24; ++i) {
-            double a = 2 * std::numbers::pi * i / 24;
-            shape.push_back({w / 2 + std::cos(a) * (w / 2 - 1), h / 2 + std::sin(a) * (h / 2 - 1)});
-        }
-    } else if (p.NameHas("polygon")) {
-        for (int i = 0; i < 6; ++i) {
-            double a = 2 * std::numbers::pi * i / 6;
-            shape.push_back({w / 2 + std::cos(a) * (w / 2 - 1), h / 2 + std::sin(a) * (h / 2 - 1)});
-        }
-    }
-    if (shape.empty()) {
-        c.OutlinedRoundRect(0, 0, int(w), int(h), int(w / 8), p.fill, kOutline, 2);
-    } else {
-        c.OutlinedPolygon(shape, p.fill, kOutline, 2);
-    }
-    c.OutlinedRoundRect(int(w * 0.22), int(h * 0.22), int(w * 0.56), int(h * 0.66), 4, 0x303038,
-                        p.fill, 2);
+    PaintRaceSign(c, p);
 }
 
 void DrawMenuIcon(Canvas& c, std::string_view kind, int x, int y, int w, int h, bool lit,

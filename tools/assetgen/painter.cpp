@@ -1,6 +1,7 @@
 #include "painter.h"
 
 #include "paint_parts.h"
+#include "placements.h"
 
 #include <algorithm>
 #include <cmath>
@@ -174,7 +175,7 @@ std::string CaptionOf(const PictureRow& row) {
     return name;
 }
 
-Canvas PaintPicture(const PictureRow& row, int frame, TextRenderer& text) {
+Canvas PaintDrawing(const PictureRow& row, int frame, TextRenderer& text) {
     double phase = row.frames > 1 ? (frame - 1) / double(row.frames - 1) : 0.0;
     Paint p{
         row, frame, phase, row.colour != 0 ? row.colour : ColourFromName(row.name), CaptionOf(row),
@@ -204,6 +205,14 @@ Canvas PaintPicture(const PictureRow& row, int frame, TextRenderer& text) {
         break;
     default:
         break; // the kind's own painter shows the rest
+    }
+    return canvas;
+}
+
+Canvas PaintPicture(const PictureRow& row, int frame, TextRenderer& text) {
+    Canvas canvas = PaintDrawing(row, frame, text);
+    if (IsLitCopy(row.name)) {
+        canvas.Light(3);
     }
     return canvas;
 }
