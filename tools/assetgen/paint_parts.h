@@ -57,6 +57,12 @@ void PaintClock(Canvas& canvas, const Paint& p);
 void PaintLine(Canvas& canvas, const Paint& p);
 void PaintDigits(Canvas& canvas, const Paint& p);
 
+// The town maps' backdrops with their places drawn in; false for any other scene.
+bool PaintTownBackdrop(Canvas& canvas, const Paint& p);
+// A place of the town (the lake, the store, the sun, an arrow, the road...);
+// false for any other picture.
+bool PaintTownThing(Canvas& canvas, const Paint& p);
+
 // The gas station and the race track strips; false for any other scene.
 bool PaintVehicleGameScene(Canvas& canvas, const Paint& p);
 // One of the race's five number signs, and the backing they stand on.

@@ -161,7 +161,7 @@ void Riser(Canvas& c, const Paint& p) {
 } // namespace
 
 void PaintScene(Canvas& canvas, const Paint& p) {
-    if (PaintVehicleGameScene(canvas, p)) {
+    if (PaintVehicleGameScene(canvas, p) || PaintTownBackdrop(canvas, p)) {
         return;
     }
     switch (PlaceOf(p)) {
@@ -189,6 +189,9 @@ void PaintScene(Canvas& canvas, const Paint& p) {
 }
 
 void PaintOverlay(Canvas& c, const Paint& p) {
+    if (PaintTownThing(c, p)) {
+        return;
+    }
     if (p.NameHas("wall")) {
         c.FillRect(0, 0, p.W(), p.H(), p.fill);
         for (int y = 0; y < p.H(); y += 24) {
@@ -211,8 +214,9 @@ void PaintOverlay(Canvas& c, const Paint& p) {
         bool left = p.NameHas("left");
         c.OutlinedEllipse(left ? p.W() - 40 : 40, top + 20, 60, 60, 0x202020, 0x806040, 10);
     } else if (p.NameHas("ufo")) {
-        for (int x = 0; x < p.W(); x += 70) {
-            c.OutlinedEllipse(x + 35, 18, 48, 22, 0xF0F0F8, 0xC0C8D8, 3);
+        // Clouds the flying saucer comes out of, clear of the moon and the city hall.
+        for (int x : {165, 215, 265, 540, 590, 640}) {
+            c.OutlinedEllipse(x, 14, 34, 22, 0xE0E0F0, 0xCCD4CC, 3);
         }
     } else if (p.NameHas("highwire")) {
         c.Line(0, p.H() * 0.35, p.W(), p.H() * 0.35, 4, kOutline);

@@ -194,6 +194,9 @@ void PaintSprite(Canvas& c, const Paint& p) {
         PaintSignBacking(c, p);
         return;
     }
+    if (PaintTownThing(c, p)) {
+        return;
+    }
     if (p.row.motion == Motion::Walk) {
         Walker(c, p);
     } else if (p.row.motion == Motion::Rise) {

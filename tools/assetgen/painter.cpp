@@ -210,9 +210,11 @@ Canvas PaintDrawing(const PictureRow& row, int frame, TextRenderer& text) {
 }
 
 Canvas PaintPicture(const PictureRow& row, int frame, TextRenderer& text) {
-    Canvas canvas = PaintDrawing(row, frame, text);
+    const PictureRow* twin = PlainTwinOf(row.name);
+    Canvas canvas = PaintDrawing(twin != nullptr ? *twin : row, frame, text);
     if (IsLitCopy(row.name)) {
-        canvas.Light(3);
+        // A strip as wide as the screen, like the road, lights without a rim.
+        canvas.Light(row.width >= 640 ? 0 : 2);
     }
     return canvas;
 }

@@ -12,6 +12,11 @@
 
 namespace vocassets {
 
+struct ScreenPoint {
+    int x;
+    int y;
+};
+
 // A picture drawn on a backdrop, its top-left corner relative to the backdrop's.
 struct PlacedDrawing {
     const PictureRow* row;
@@ -22,13 +27,12 @@ struct PlacedDrawing {
 // Whether the picture is the lit copy of something a backdrop draws.
 bool IsLitCopy(std::string_view picture);
 
+// The plain picture whose drawing a highlight lights, when it lights a shown
+// object rather than the backdrop ("merrygo-click-" lights "merrygo-"); null otherwise.
+const PictureRow* PlainTwinOf(std::string_view picture);
+
 // The lit copies the backdrop carries, where the first screen creating both puts them.
 std::vector<PlacedDrawing> DrawingsOnBackdrop(std::string_view backdrop);
-
-struct ScreenPoint {
-    int x;
-    int y;
-};
 
 // Where the first screen that creates the picture puts it.
 std::optional<ScreenPoint> PlaceOf(std::string_view picture);
