@@ -123,7 +123,7 @@ constexpr PictureRow kPictures[] = {
     {"after-balloon-splash", 4, 220, 300, Sprite, Splash, 0x60A8F0, "ripples", 0, 0, 0, 0},
     {"continue3.bmp", 1, 240, 165, Panel, None, 0xC0F0C0, "Continue?", 0, 0, 0, 0},
     {"credits-sp.bmp", 1, 640, 480, Scene, None, 0x5060B0, "Vocabuloon: made by us", 0, 0, 0, 0},
-    {"end-screen.bmp", 1, 640, 480, Scene, None, 0x402860, "¡Adiós! Goodbye!", 0, 0, 0, 0},
+    {"end-screen.bmp", 1, 640, 480, Scene, None, 0x402860, "¡Adiós!", 0, 0, 0, 0},
 
     // Circus animals.
     {"circus-background.bmp", 1, 550, 480, Backdrop, None, 0xC03040, "circus", 0, 0, 0, 0},

@@ -185,7 +185,7 @@ void PaintAnimal(Canvas& c, const Paint& p) {
     c.VerticalGradient(0, 0, p.W(), p.H(), Shade(p.fill, 1.1), p.fill);
     c.FillRect(0, p.H() * 3 / 4, p.W(), p.H() / 4, Shade(p.fill, 0.85));
     AnimalFigure(c, LookOf(p.caption), p.W(), p.H() - 18);
-    p.text.Label(c, p.caption, p.W() / 2, p.H() - 11, p.W() - 10, 20, 14);
+    CaptionPlate(c, p, p.W() / 2, p.H() - 11, p.W() - 10, 20, 14);
     c.FillRect(0, 0, p.W(), 2, kOutline);
     c.FillRect(0, p.H() - 2, p.W(), 2, kOutline);
     c.FillRect(0, 0, 2, p.H(), kOutline);

@@ -22,7 +22,14 @@ struct Paint {
     int H() const { return row.height; }
     bool NameHas(std::string_view word) const;
     bool Keyed() const { return row.art != Art::Backdrop && row.art != Art::Animal; }
+    // Whether the picture shows its words: only pictures that are words in
+    // themselves (a title, a Spanish word, a sign-off), never an English caption
+    // on a drawing.
+    bool KeepsWords() const;
 };
+
+// The picture's caption on a plate, for the pictures that keep their words.
+void CaptionPlate(Canvas& canvas, const Paint& p, int cx, int cy, int maxW, int maxH, int maxSize);
 
 // Colours shared by the figures.
 inline constexpr Colour kFur = 0x9C6A3C;

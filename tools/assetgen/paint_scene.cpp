@@ -185,7 +185,7 @@ void PaintScene(Canvas& canvas, const Paint& p) {
         Riser(canvas, p);
     }
     int plateH = std::min(60, p.H() / 6);
-    p.text.Label(canvas, p.caption, p.W() / 2, plateH / 2 + 8, p.W() * 2 / 3, plateH, 40);
+    CaptionPlate(canvas, p, p.W() / 2, plateH / 2 + 8, p.W() * 2 / 3, plateH, 40);
 }
 
 void PaintOverlay(Canvas& c, const Paint& p) {
@@ -228,7 +228,7 @@ void PaintOverlay(Canvas& c, const Paint& p) {
         c.Line(p.W() / 4.0, p.H() - 90.0, p.W() * 0.72, 30.0, 6, 0x503018);
     }
     int plateH = std::min(26, p.H() / 2);
-    p.text.Label(c, p.caption, p.W() / 2, p.H() - plateH / 2 - 4, p.W() / 3, plateH, 18);
+    CaptionPlate(c, p, p.W() / 2, p.H() - plateH / 2 - 4, p.W() / 3, plateH, 18);
 }
 
 } // namespace vocassets

@@ -149,6 +149,24 @@ void SplashRings(Canvas& canvas, const Paint& p) {
 
 } // namespace
 
+bool Paint::KeepsWords() const {
+    if (NameHas("notext")) {
+        return false;
+    }
+    for (std::string_view word : {"-sp", "vocabuloon", "end-screen"}) {
+        if (NameHas(word)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void CaptionPlate(Canvas& canvas, const Paint& p, int cx, int cy, int maxW, int maxH, int maxSize) {
+    if (p.KeepsWords()) {
+        p.text.Label(canvas, p.caption, cx, cy, maxW, maxH, maxSize);
+    }
+}
+
 bool Paint::NameHas(std::string_view word) const {
     return std::string_view(row.name).find(word) != std::string_view::npos;
 }
