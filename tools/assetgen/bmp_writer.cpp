@@ -1,5 +1,6 @@
 #include "bmp_writer.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -15,9 +16,6 @@ constexpr Colour kGreys[] = {0x404040, 0x808080, 0xC0C0C0};
 // The cube's pure green would be read as the key: it stands one step darker.
 constexpr Colour kCubeGreen = 0x00D500;
 
-int Level(int value, int levels) {
-    return (value * (levels - 1) + 127) / 255;
-}
 int LevelValue(int level, int levels) {
     return level * 255 / (levels - 1);
 }
@@ -35,12 +33,28 @@ int Distance(Colour a, Colour b) {
     return dr * dr + dg * dg + db * db;
 }
 
+// The nearest of the cube's corners round the colour and the greys: taking
+// each channel's nearest level alone would tint greys, since the green axis
+// has other levels than red and blue.
 std::uint8_t NearestIndex(Colour c) {
-    int r = Level(int((c >> 16) & 0xFF), kRedLevels);
-    int g = Level(int((c >> 8) & 0xFF), kGreenLevels);
-    int b = Level(int(c & 0xFF), kBlueLevels);
-    int best = kCubeStart + (r * kGreenLevels + g) * kBlueLevels + b;
-    int bestDistance = Distance(c, CubeColour(r, g, b));
+    int channel[3] = {int((c >> 16) & 0xFF), int((c >> 8) & 0xFF), int(c & 0xFF)};
+    const int levels[3] = {kRedLevels, kGreenLevels, kBlueLevels};
+    int low[3];
+    for (int i = 0; i < 3; ++i) {
+        low[i] = std::min(channel[i] * (levels[i] - 1) / 255, levels[i] - 2);
+    }
+    int best = 0;
+    int bestDistance = 1 << 30;
+    for (int corner = 0; corner < 8; ++corner) {
+        int r = low[0] + (corner & 1);
+        int g = low[1] + ((corner >> 1) & 1);
+        int b = low[2] + ((corner >> 2) & 1);
+        int d = Distance(c, CubeColour(r, g, b));
+        if (d < bestDistance) {
+            bestDistance = d;
+            best = kCubeStart + (r * kGreenLevels + g) * kBlueLevels + b;
+        }
+    }
     for (int i = 0; i < 3; ++i) {
         int d = Distance(c, kGreys[i]);
         if (d < bestDistance) {

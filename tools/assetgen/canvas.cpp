@@ -171,4 +171,43 @@ void Canvas::Darken(double brightness) {
     }
 }
 
+void Canvas::DrawKeyed(const Canvas& picture, int x, int y) {
+    for (int yy = 0; yy < picture.Height(); ++yy) {
+        for (int xx = 0; xx < picture.Width(); ++xx) {
+            Colour c = picture.At(xx, yy);
+            if (c != kKey) {
+                Set(x + xx, y + yy, c);
+            }
+        }
+    }
+}
+
+void Canvas::Light(int rim) {
+    constexpr Colour kRim = 0xFFE030;
+    std::vector<Colour> lit = pixels_;
+    for (int y = 0; y < height_; ++y) {
+        for (int x = 0; x < width_; ++x) {
+            std::size_t at = static_cast<std::size_t>(y) * width_ + x;
+            if (pixels_[at] != kKey) {
+                lit[at] = Mix(pixels_[at], kWhite, 0.3);
+                continue;
+            }
+            bool near = false;
+            for (int dy = -rim; dy <= rim && !near; ++dy) {
+                for (int dx = -rim; dx <= rim && !near; ++dx) {
+                    int nx = x + dx;
+                    int ny = y + dy;
+                    near = dx * dx + dy * dy <= rim * rim && nx >= 0 && ny >= 0 && nx < width_ &&
+                           ny < height_ &&
+                           pixels_[static_cast<std::size_t>(ny) * width_ + nx] != kKey;
+                }
+            }
+            if (near) {
+                lit[at] = kRim;
+            }
+        }
+    }
+    pixels_ = std::move(lit);
+}
+
 } // namespace vocassets

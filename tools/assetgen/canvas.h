@@ -52,6 +52,11 @@ class Canvas {
     void ClearRightOf(int x, Colour c);
     // Every pixel but the key colour moves towards black by 1 - brightness.
     void Darken(double brightness);
+    // Copies every pixel of the picture but its key colour, its top-left corner at (x, y).
+    void DrawKeyed(const Canvas& picture, int x, int y);
+    // The lit look of a picture: every drawn pixel brighter, and a glowing rim of
+    // the given width round the drawing on the key colour just outside it.
+    void Light(int rim);
 
   private:
     int width_;

@@ -62,8 +62,8 @@ constexpr PictureRow kPictures[] = {
     {"swings.bmp", 1, 150, 140, Sprite, None, 0xD06030, "swings", 0, 0, 0, 0},
     {"arrowswitch-left.bmp", 1, 40, 90, Sprite, None, 0xFFC020, nullptr, 0, 0, 0, 0},
     {"arrowswitch-right.bmp", 1, 40, 90, Sprite, None, 0xFFC020, nullptr, 0, 0, 0, 0},
-    {"merrygo-", 19, 243, 222, Sprite, Spin, 0xE06090, "carousel", 0, 0, 0, 0},
-    {"merrygo-click-", 19, 243, 222, Sprite, Spin, 0xFFE040, "carousel", 0, 0, 0, 0},
+    {"merrygo-", 19, 243, 222, Sprite, None, 0xE06090, "carousel", 0, 0, 0, 0},
+    {"merrygo-click-", 19, 243, 222, Sprite, None, 0xFFE040, "carousel", 0, 0, 0, 0},
     {"smallcircle01.bmp", 1, 110, 70, Bubble, None, 0xFFFFFF, nullptr, 0, 0, 0, 0},
     {"stopsign", 2, 48, 90, RoadSign, None, 0xD02020, nullptr, 0, 0, 0, 0},
     {"mayor-monkey.bmp", 1, 220, 340, Monkey, None, 0, "mayor", 115, 92, 128, 129},
@@ -123,7 +123,7 @@ constexpr PictureRow kPictures[] = {
     {"after-balloon-splash", 4, 220, 300, Sprite, Splash, 0x60A8F0, "ripples", 0, 0, 0, 0},
     {"continue3.bmp", 1, 240, 165, Panel, None, 0xC0F0C0, "Continue?", 0, 0, 0, 0},
     {"credits-sp.bmp", 1, 640, 480, Scene, None, 0x5060B0, "Vocabuloon: made by us", 0, 0, 0, 0},
-    {"end-screen.bmp", 1, 640, 480, Scene, None, 0x402860, "¡Adiós! Goodbye!", 0, 0, 0, 0},
+    {"end-screen.bmp", 1, 640, 480, Scene, None, 0x402860, "¡Adiós!", 0, 0, 0, 0},
 
     // Circus animals.
     {"circus-background.bmp", 1, 550, 480, Backdrop, None, 0xC03040, "circus", 0, 0, 0, 0},
@@ -554,11 +554,11 @@ constexpr PictureRow kPictures[] = {
     {"crashlanding", 4, 320, 240, Sprite, Splash, 0xD0D8E8, "crash!", 0, 0, 0, 0},
 
     // Race: 550-wide track strips scroll behind the left menu bar.
-    {"sign-yellowtriangle.bmp", 1, 70, 60, RoadSign, None, 0xF0D020, nullptr, 0, 0, 0, 0},
-    {"sign-graycircle.bmp", 1, 70, 60, RoadSign, None, 0x909090, nullptr, 0, 0, 0, 0},
-    {"sign-orangepolygon.bmp", 1, 70, 60, RoadSign, None, 0xF08020, nullptr, 0, 0, 0, 0},
-    {"sign-graysquare.bmp", 1, 70, 60, RoadSign, None, 0xA0A0A0, nullptr, 0, 0, 0, 0},
-    {"sign-bluetriangle.bmp", 1, 70, 60, RoadSign, None, 0x3060D0, nullptr, 0, 0, 0, 0},
+    {"sign-yellowtriangle.bmp", 1, 72, 64, RoadSign, None, 0xF0D020, nullptr, 0, 0, 0, 0},
+    {"sign-graycircle.bmp", 1, 64, 64, RoadSign, None, 0x909090, nullptr, 0, 0, 0, 0},
+    {"sign-orangepolygon.bmp", 1, 64, 64, RoadSign, None, 0xF08020, nullptr, 0, 0, 0, 0},
+    {"sign-graysquare.bmp", 1, 64, 64, RoadSign, None, 0xA0A0A0, nullptr, 0, 0, 0, 0},
+    {"sign-bluetriangle.bmp", 1, 72, 64, RoadSign, None, 0x3060D0, nullptr, 0, 0, 0, 0},
     {"streetsigns-alt.bmp", 1, 390, 65, Sprite, None, 0x606060, nullptr, 0, 0, 0, 0},
     {"racetrack-finishline.bmp", 1, 550, 480, Scene, None, 0x88C8F0, "finish", 0, 0, 0, 0},
     {"racetrack-startingline.bmp", 1, 550, 480, Scene, None, 0x88C8F0, "start", 0, 0, 0, 0},

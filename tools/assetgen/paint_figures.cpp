@@ -1,4 +1,4 @@
-// Circus animals, vehicles with turning wheels, balloons and the balloon counter.
+// Circus animals, balloons and the balloon counter.
 #include "paint_parts.h"
 
 #include <algorithm>
@@ -179,155 +179,17 @@ void AnimalFigure(Canvas& c, const AnimalLook& a, double w, double h) {
     }
 }
 
-enum class Kind { Car, Bus, Truck, Pickup, Bike, Motorbike, Van, Cart, Wheels };
-
-Kind KindOf(const Paint& p) {
-    if (p.NameHas("wheels"))
-        return Kind::Wheels;
-    if (p.NameHas("cart"))
-        return Kind::Cart;
-    if (p.NameHas("motorcycle"))
-        return Kind::Motorbike;
-    if (p.NameHas("bicycle") || p.NameHas("bike"))
-        return Kind::Bike;
-    if (p.NameHas("bus"))
-        return Kind::Bus;
-    if (p.NameHas("pickup"))
-        return Kind::Pickup;
-    if (p.NameHas("van"))
-        return Kind::Van;
-    if (p.NameHas("truck") || p.NameHas("ambulance"))
-        return Kind::Truck;
-    return Kind::Car;
-}
-
-void Wheel(Canvas& c, double cx, double cy, double r, double angle) {
-    c.OutlinedEllipse(cx, cy, r, r, 0x303030, kOutline, 2);
-    c.FillEllipse(cx, cy, r * 0.6, r * 0.6, 0xB0B0B8);
-    for (int i = 0; i < 2; ++i) {
-        double a = angle + i * std::numbers::pi / 2;
-        c.Line(cx - std::cos(a) * r * 0.55, cy - std::sin(a) * r * 0.55,
-               cx + std::cos(a) * r * 0.55, cy + std::sin(a) * r * 0.55, std::max(2.0, r * 0.15),
-               0x505058);
-    }
-    c.FillEllipse(cx + std::cos(angle) * r * 0.8, cy + std::sin(angle) * r * 0.8,
-                  std::max(2.0, r * 0.16), std::max(2.0, r * 0.16), 0xF0D020);
-}
-
 } // namespace
 
 void PaintAnimal(Canvas& c, const Paint& p) {
     c.VerticalGradient(0, 0, p.W(), p.H(), Shade(p.fill, 1.1), p.fill);
     c.FillRect(0, p.H() * 3 / 4, p.W(), p.H() / 4, Shade(p.fill, 0.85));
     AnimalFigure(c, LookOf(p.caption), p.W(), p.H() - 18);
-    p.text.Label(c, p.caption, p.W() / 2, p.H() - 11, p.W() - 10, 20, 14);
+    CaptionPlate(c, p, p.W() / 2, p.H() - 11, p.W() - 10, 20, 14);
     c.FillRect(0, 0, p.W(), 2, kOutline);
     c.FillRect(0, p.H() - 2, p.W(), 2, kOutline);
     c.FillRect(0, 0, 2, p.H(), kOutline);
     c.FillRect(p.W() - 2, 0, 2, p.H(), kOutline);
-}
-
-void PaintVehicle(Canvas& c, const Paint& p) {
-    double angle = p.frame > 0 ? 2.0 * std::numbers::pi * (p.frame - 1) / p.row.frames : 0.0;
-    double w = p.W();
-    double h = p.H();
-    double r = h * 0.17;
-    double wheelY = h - r - 3;
-    Kind kind = KindOf(p);
-    auto body = [&](double x, double y, double bw, double bh, Colour colour) {
-        c.OutlinedRoundRect(int(x), int(y), int(bw), int(bh), int(std::min(bw, bh) / 5), colour,
-                            kOutline);
-    };
-    auto window = [&](double x, double y, double ww, double wh) {
-        c.OutlinedRoundRect(int(x), int(y), int(ww), int(wh), 3, 0xB8E0F8, kOutline, 2);
-    };
-    switch (kind) {
-    case Kind::Wheels:
-        for (int i = 0; i < 4; ++i) {
-            Wheel(c, w * (0.12 + 0.25 * i), h / 2, h * 0.45, angle);
-        }
-        return;
-    case Kind::Bike:
-    case Kind::Motorbike: {
-        double rr = h * 0.25;
-        double y = h - rr - 3;
-        c.Line(w * 0.25, y, w * 0.5, h * 0.35, 4, p.fill);
-        c.Line(w * 0.5, h * 0.35, w * 0.75, y, 4, p.fill);
-        c.Line(w * 0.25, y, w * 0.72, h * 0.4, 4, p.fill);
-        if (kind == Kind::Motorbike) {
-            body(w * 0.3, h * 0.3, w * 0.45, h * 0.25, p.fill);
-        }
-        Wheel(c, w * 0.22, y, rr, angle);
-        Wheel(c, w * 0.78, y, rr, angle);
-        break;
-    }
-    case Kind::Cart: {
-        const Point basket[] = {
-            {w * 0.1, h * 0.1}, {w * 0.95, h * 0.1}, {w * 0.85, h * 0.6}, {w * 0.2, h * 0.6}};
-        c.OutlinedPolygon(basket, p.fill, kOutline, 3);
-        for (int i = 1; i < 6; ++i) {
-            c.Line(w * (0.1 + 0.14 * i), h * 0.12, w * (0.16 + 0.12 * i), h * 0.58, 2, kOutline);
-        }
-        Wheel(c, w * 0.28, wheelY, r, angle);
-        Wheel(c, w * 0.78, wheelY, r, angle);
-        break;
-    }
-    case Kind::Bus:
-        body(4, h * 0.1, w - 8, h * 0.68, p.fill);
-        for (int i = 0; i < 5; ++i) {
-            window(w * (0.08 + 0.17 * i), h * 0.18, w * 0.13, h * 0.22);
-        }
-        Wheel(c, w * 0.2, wheelY, r, angle);
-        Wheel(c, w * 0.8, wheelY, r, angle);
-        break;
-    case Kind::Truck:
-    case Kind::Van:
-    case Kind::Pickup: {
-        double cabX = w * 0.66;
-        if (kind == Kind::Pickup) {
-            body(4, h * 0.45, cabX - 6, h * 0.33, p.fill);
-        } else {
-            body(4, h * 0.08, cabX - 6, h * 0.7, p.fill);
-        }
-        body(cabX, h * 0.3, w - cabX - 4, h * 0.48, Shade(p.fill, 0.9));
-        window(cabX + w * 0.08, h * 0.36, w * 0.16, h * 0.18);
-        if (p.NameHas("ambulance")) {
-            c.FillRect(int(cabX * 0.4), int(h * 0.2), int(w * 0.06), int(h * 0.4), 0xD02020);
-            c.FillRect(int(cabX * 0.4 - w * 0.06), int(h * 0.34), int(w * 0.18), int(h * 0.12),
-                       0xD02020);
-        }
-        if (p.NameHas("firetruck")) {
-            c.Line(w * 0.05, h * 0.05, cabX, h * 0.05, 4, 0xC0C0C0);
-        }
-        Wheel(c, w * 0.18, wheelY, r, angle);
-        Wheel(c, w * 0.82, wheelY, r, angle);
-        break;
-    }
-    case Kind::Car: {
-        body(4, h * 0.38, w - 8, h * 0.4, p.fill);
-        const Point roof[] = {
-            {w * 0.25, h * 0.4}, {w * 0.35, h * 0.1}, {w * 0.7, h * 0.1}, {w * 0.82, h * 0.4}};
-        c.OutlinedPolygon(roof, p.fill, kOutline, 3);
-        window(w * 0.38, h * 0.16, w * 0.14, h * 0.2);
-        window(w * 0.56, h * 0.16, w * 0.14, h * 0.2);
-        if (p.NameHas("police")) {
-            c.OutlinedRoundRect(int(w * 0.45), 0, int(w * 0.12), int(h * 0.1), 2, 0x3060F0,
-                                kOutline, 2);
-        }
-        if (p.NameHas("taxi")) {
-            c.OutlinedRoundRect(int(w * 0.45), 0, int(w * 0.14), int(h * 0.1), 2, 0xF8F8F8,
-                                kOutline, 2);
-        }
-        Wheel(c, w * 0.22, wheelY, r, angle);
-        Wheel(c, w * 0.78, wheelY, r, angle);
-        break;
-    }
-    }
-    if (kind == Kind::Bike || kind == Kind::Motorbike) {
-        p.text.Label(c, p.caption, int(w / 2), int(h * 0.13), int(w * 0.95), int(h * 0.26), 14);
-    } else if (!p.caption.empty()) {
-        p.text.Label(c, p.caption, int(w * 0.4), int(h * 0.56), int(w * 0.55), int(h * 0.3), 16);
-    }
 }
 
 void DrawBalloon(Canvas& c, double x, double y, double w, double h, Colour colour) {

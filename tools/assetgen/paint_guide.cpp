@@ -60,7 +60,7 @@ void PaintMonkey(Canvas& c, const Paint& p) {
     bool balloons =
         p.NameHas("balloon-monkey02") || p.NameHas("balloon-monkey03") || p.NameHas("floating");
     int top = balloons ? p.H() * 2 / 5 : 0;
-    int labelH = p.H() >= 160 ? 28 : 0;
+    int labelH = p.H() >= 160 && p.KeepsWords() ? 28 : 0;
 
     double ecx, ecy, mcx, mcy, headR;
     if (r.eyeX != 0 || r.eyeY != 0) {
@@ -141,7 +141,7 @@ void PaintMonkey(Canvas& c, const Paint& p) {
         }
     }
     if (labelH > 0) {
-        p.text.Label(c, p.caption, p.W() / 2, p.H() - labelH / 2 - 2, p.W() - 10, labelH, 20);
+        CaptionPlate(c, p, p.W() / 2, p.H() - labelH / 2 - 2, p.W() - 10, labelH, 20);
     }
 }
 

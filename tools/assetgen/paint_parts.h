@@ -22,7 +22,14 @@ struct Paint {
     int H() const { return row.height; }
     bool NameHas(std::string_view word) const;
     bool Keyed() const { return row.art != Art::Backdrop && row.art != Art::Animal; }
+    // Whether the picture shows its words: only pictures that are words in
+    // themselves (a title, a Spanish word, a sign-off), never an English caption
+    // on a drawing.
+    bool KeepsWords() const;
 };
+
+// The picture's caption on a plate, for the pictures that keep their words.
+void CaptionPlate(Canvas& canvas, const Paint& p, int cx, int cy, int maxW, int maxH, int maxSize);
 
 // Colours shared by the figures.
 inline constexpr Colour kFur = 0x9C6A3C;
@@ -56,6 +63,18 @@ void PaintPointer(Canvas& canvas, const Paint& p);
 void PaintClock(Canvas& canvas, const Paint& p);
 void PaintLine(Canvas& canvas, const Paint& p);
 void PaintDigits(Canvas& canvas, const Paint& p);
+
+// The town maps' backdrops with their places drawn in; false for any other scene.
+bool PaintTownBackdrop(Canvas& canvas, const Paint& p);
+// A place of the town (the lake, the store, the sun, an arrow, the road...);
+// false for any other picture.
+bool PaintTownThing(Canvas& canvas, const Paint& p);
+
+// The gas station and the race track strips; false for any other scene.
+bool PaintVehicleGameScene(Canvas& canvas, const Paint& p);
+// One of the race's five number signs, and the backing they stand on.
+void PaintRaceSign(Canvas& canvas, const Paint& p);
+void PaintSignBacking(Canvas& canvas, const Paint& p);
 
 // One balloon with its string, its top-left corner at (x, y).
 void DrawBalloon(Canvas& canvas, double x, double y, double w, double h, Colour colour);

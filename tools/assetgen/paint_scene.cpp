@@ -8,17 +8,12 @@
 namespace vocassets {
 namespace {
 
-enum class Place { Outdoor, Space, Indoor, Track, Sea, Circus };
+enum class Place { Outdoor, Space, Indoor, Sea, Circus };
 
 Place PlaceOf(const Paint& p) {
     for (std::string_view word : {"mars", "earth", "launch", "crash"}) {
         if (p.NameHas(word)) {
             return Place::Space;
-        }
-    }
-    for (std::string_view word : {"racetrack"}) {
-        if (p.NameHas(word)) {
-            return Place::Track;
         }
     }
     for (std::string_view word : {"fishing", "flyby-background03", "balloon-splash"}) {
@@ -32,7 +27,7 @@ Place PlaceOf(const Paint& p) {
         }
     }
     for (std::string_view word :
-         {"fade2", "classroom", "jobs", "grocery", "credits", "gasstation", "circuspic"}) {
+         {"fade2", "classroom", "jobs", "grocery", "credits", "circuspic"}) {
         if (p.NameHas(word)) {
             return Place::Indoor;
         }
@@ -120,27 +115,6 @@ void Indoor(Canvas& c, const Paint& p) {
     c.FillEllipse(p.W() - 65, floor - 95, 6, 6, 0xF0D040);
 }
 
-void Track(Canvas& c, const Paint& p) {
-    c.VerticalGradient(0, 0, p.W(), 50, Shade(p.fill, 0.8), p.fill);
-    c.VerticalGradient(0, 50, p.W(), p.H() - 50, 0x70B050, 0x508838);
-    c.FillRect(0, 50, p.W(), 345, 0x585858);
-    for (int lane = 1; lane < 5; ++lane) {
-        int y = 50 + lane * 57 + 25;
-        for (int x = 0; x < p.W(); x += 55) {
-            c.FillRect(x + 12, y, 30, 4, 0xF0F0F0);
-        }
-    }
-    bool start = p.NameHas("starting");
-    if (start || p.NameHas("finish")) {
-        int x = start ? 60 : p.W() - 120;
-        for (int y = 50; y < 395; y += 15) {
-            for (int k = 0; k < 4; ++k) {
-                c.FillRect(x + k * 15, y, 15, 15, ((y / 15 + k) % 2) != 0 ? kWhite : kBlack);
-            }
-        }
-    }
-}
-
 void Sea(Canvas& c, const Paint& p) {
     int water = p.H() / 2;
     c.VerticalGradient(0, 0, p.W(), water, Shade(p.fill, 0.8), Shade(p.fill, 1.4));
@@ -187,6 +161,9 @@ void Riser(Canvas& c, const Paint& p) {
 } // namespace
 
 void PaintScene(Canvas& canvas, const Paint& p) {
+    if (PaintVehicleGameScene(canvas, p) || PaintTownBackdrop(canvas, p)) {
+        return;
+    }
     switch (PlaceOf(p)) {
     case Place::Outdoor:
         Outdoor(canvas, p);
@@ -196,9 +173,6 @@ void PaintScene(Canvas& canvas, const Paint& p) {
         break;
     case Place::Indoor:
         Indoor(canvas, p);
-        break;
-    case Place::Track:
-        Track(canvas, p);
         break;
     case Place::Sea:
         Sea(canvas, p);
@@ -211,10 +185,13 @@ void PaintScene(Canvas& canvas, const Paint& p) {
         Riser(canvas, p);
     }
     int plateH = std::min(60, p.H() / 6);
-    p.text.Label(canvas, p.caption, p.W() / 2, plateH / 2 + 8, p.W() * 2 / 3, plateH, 40);
+    CaptionPlate(canvas, p, p.W() / 2, plateH / 2 + 8, p.W() * 2 / 3, plateH, 40);
 }
 
 void PaintOverlay(Canvas& c, const Paint& p) {
+    if (PaintTownThing(c, p)) {
+        return;
+    }
     if (p.NameHas("wall")) {
         c.FillRect(0, 0, p.W(), p.H(), p.fill);
         for (int y = 0; y < p.H(); y += 24) {
@@ -237,8 +214,9 @@ void PaintOverlay(Canvas& c, const Paint& p) {
         bool left = p.NameHas("left");
         c.OutlinedEllipse(left ? p.W() - 40 : 40, top + 20, 60, 60, 0x202020, 0x806040, 10);
     } else if (p.NameHas("ufo")) {
-        for (int x = 0; x < p.W(); x += 70) {
-            c.OutlinedEllipse(x + 35, 18, 48, 22, 0xF0F0F8, 0xC0C8D8, 3);
+        // Clouds the flying saucer comes out of, clear of the moon and the city hall.
+        for (int x : {165, 215, 265, 540, 590, 640}) {
+            c.OutlinedEllipse(x, 14, 34, 22, 0xE0E0F0, 0xCCD4CC, 3);
         }
     } else if (p.NameHas("highwire")) {
         c.Line(0, p.H() * 0.35, p.W(), p.H() * 0.35, 4, kOutline);
@@ -250,7 +228,7 @@ void PaintOverlay(Canvas& c, const Paint& p) {
         c.Line(p.W() / 4.0, p.H() - 90.0, p.W() * 0.72, 30.0, 6, 0x503018);
     }
     int plateH = std::min(26, p.H() / 2);
-    p.text.Label(c, p.caption, p.W() / 2, p.H() - plateH / 2 - 4, p.W() / 3, plateH, 18);
+    CaptionPlate(c, p, p.W() / 2, p.H() - plateH / 2 - 4, p.W() / 3, plateH, 18);
 }
 
 } // namespace vocassets

@@ -190,6 +190,13 @@ void Walker(Canvas& c, const Paint& p) {
 } // namespace
 
 void PaintSprite(Canvas& c, const Paint& p) {
+    if (p.NameHas("streetsigns")) {
+        PaintSignBacking(c, p);
+        return;
+    }
+    if (PaintTownThing(c, p)) {
+        return;
+    }
     if (p.row.motion == Motion::Walk) {
         Walker(c, p);
     } else if (p.row.motion == Motion::Rise) {
@@ -211,7 +218,7 @@ void PaintSprite(Canvas& c, const Paint& p) {
                           p.H() * 0.42 + std::sin(a) * p.H() * 0.3, 3, 3, kOutline);
         }
     }
-    p.text.Label(c, p.caption, p.W() / 2, cy, p.W() - 6, plateH, 22);
+    CaptionPlate(c, p, p.W() / 2, cy, p.W() - 6, plateH, 22);
 }
 
 void PaintCutaway(Canvas& c, const Paint& p) {
@@ -231,7 +238,6 @@ void PaintCutaway(Canvas& c, const Paint& p) {
         bool lit = p.frame == 0 || p.frame == i + 1 || p.frame == 5;
         c.OutlinedRoundRect(r.x, r.y, r.w, r.h, 4, lit ? r.colour : Shade(r.colour, 0.55), kOutline,
                             3);
-        p.text.Label(c, r.name, r.x + r.w / 2, r.y + r.h / 2, r.w - 8, 24, 16);
     }
 }
 

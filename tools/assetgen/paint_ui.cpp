@@ -104,7 +104,7 @@ void PaintBubble(Canvas& c, const Paint& p) {
         c.OutlinedPolygon(tri, p.fill, kOutline, 2);
     }
     c.OutlinedEllipse(cx, cy, p.W() / 2.0 - 1, (bottom - top) / 2, p.fill, kOutline, 2);
-    if (p.row.caption != nullptr) {
+    if (p.row.caption != nullptr && p.KeepsWords()) {
         int size = p.text.FitSize(p.caption, int(p.W() * 0.7), int((bottom - top) * 0.5), 30);
         p.text.Draw(c, p.caption, size, int(cx), int(cy), kBlack);
     }
@@ -137,28 +137,7 @@ void PaintRoadSign(Canvas& c, const Paint& p) {
         p.text.Draw(c, "ALTO", size, int(w / 2), int(w / 2 + dy), kWhite);
         return;
     }
-    // A race sign: its coloured shape round a dark face that the white number is drawn on.
-    std::vector<Point> shape;
-    if (p.NameHas("triangle")) {
-        shape = {{w / 2, 1}, {w - 1, h - 1}, {1, h - 1}};
-    } else if (p.NameHas("circle")) {
-        for (int i = 0; i < 24; ++i) {
-            double a = 2 * std::numbers::pi * i / 24;
-            shape.push_back({w / 2 + std::cos(a) * (w / 2 - 1), h / 2 + std::sin(a) * (h / 2 - 1)});
-        }
-    } else if (p.NameHas("polygon")) {
-        for (int i = 0; i < 6; ++i) {
-            double a = 2 * std::numbers::pi * i / 6;
-            shape.push_back({w / 2 + std::cos(a) * (w / 2 - 1), h / 2 + std::sin(a) * (h / 2 - 1)});
-        }
-    }
-    if (shape.empty()) {
-        c.OutlinedRoundRect(0, 0, int(w), int(h), int(w / 8), p.fill, kOutline, 2);
-    } else {
-        c.OutlinedPolygon(shape, p.fill, kOutline, 2);
-    }
-    c.OutlinedRoundRect(int(w * 0.22), int(h * 0.22), int(w * 0.56), int(h * 0.66), 4, 0x303038,
-                        p.fill, 2);
+    PaintRaceSign(c, p);
 }
 
 void DrawMenuIcon(Canvas& c, std::string_view kind, int x, int y, int w, int h, bool lit,
@@ -166,8 +145,8 @@ void DrawMenuIcon(Canvas& c, std::string_view kind, int x, int y, int w, int h, 
     Colour back = lit ? 0xFFF0A0 : 0xB8A8E8;
     c.OutlinedRoundRect(x + 4, y + 4, w - 8, h - 8, 12, back, kOutline, 3);
     double cx = x + w / 2.0;
-    double cy = y + h / 2.0 - 6;
-    double s = std::min(w, h) * 0.28;
+    double cy = y + h / 2.0;
+    double s = std::min(w, h) * 0.3;
     if (kind == "guide") {
         c.OutlinedEllipse(cx - s * 0.9, cy - s * 0.1, s * 0.35, s * 0.35, kFur, kOutline, 2);
         c.OutlinedEllipse(cx + s * 0.9, cy - s * 0.1, s * 0.35, s * 0.35, kFur, kOutline, 2);
@@ -192,8 +171,6 @@ void DrawMenuIcon(Canvas& c, std::string_view kind, int x, int y, int w, int h, 
         c.Line(cx - s, cy - s, cx + s, cy + s, s * 0.3, 0xE03030);
         c.Line(cx + s, cy - s, cx - s, cy + s, s * 0.3, 0xE03030);
     }
-    int size = text.FitSize(kind, w - 14, 14, 13);
-    text.Draw(c, kind, size, int(cx), y + h - 15, kOutline);
 }
 
 void PaintMenuBar(Canvas& c, const Paint& p) {

@@ -1,6 +1,7 @@
 #include "painter.h"
 
 #include "paint_parts.h"
+#include "placements.h"
 
 #include <algorithm>
 #include <cmath>
@@ -148,6 +149,24 @@ void SplashRings(Canvas& canvas, const Paint& p) {
 
 } // namespace
 
+bool Paint::KeepsWords() const {
+    if (NameHas("notext")) {
+        return false;
+    }
+    for (std::string_view word : {"-sp", "vocabuloon", "end-screen"}) {
+        if (NameHas(word)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void CaptionPlate(Canvas& canvas, const Paint& p, int cx, int cy, int maxW, int maxH, int maxSize) {
+    if (p.KeepsWords()) {
+        p.text.Label(canvas, p.caption, cx, cy, maxW, maxH, maxSize);
+    }
+}
+
 bool Paint::NameHas(std::string_view word) const {
     return std::string_view(row.name).find(word) != std::string_view::npos;
 }
@@ -174,7 +193,7 @@ std::string CaptionOf(const PictureRow& row) {
     return name;
 }
 
-Canvas PaintPicture(const PictureRow& row, int frame, TextRenderer& text) {
+Canvas PaintDrawing(const PictureRow& row, int frame, TextRenderer& text) {
     double phase = row.frames > 1 ? (frame - 1) / double(row.frames - 1) : 0.0;
     Paint p{
         row, frame, phase, row.colour != 0 ? row.colour : ColourFromName(row.name), CaptionOf(row),
@@ -204,6 +223,16 @@ Canvas PaintPicture(const PictureRow& row, int frame, TextRenderer& text) {
         break;
     default:
         break; // the kind's own painter shows the rest
+    }
+    return canvas;
+}
+
+Canvas PaintPicture(const PictureRow& row, int frame, TextRenderer& text) {
+    const PictureRow* twin = PlainTwinOf(row.name);
+    Canvas canvas = PaintDrawing(twin != nullptr ? *twin : row, frame, text);
+    if (IsLitCopy(row.name)) {
+        // A strip as wide as the screen, like the road, lights without a rim.
+        canvas.Light(row.width >= 640 ? 0 : 2);
     }
     return canvas;
 }
