@@ -11,6 +11,10 @@ namespace {
 
 constexpr LONG kSlideMoveDelay = 15;
 
+ScreenObject* FindMouth(const GuideParts& guide) {
+    return guide.mouth ? Find(guide.mouth) : nullptr;
+}
+
 // The mouth rides along step by step with the body; it never moves on its
 // own clock, so talking while the guide slides cannot move it twice.
 void SetMoving(const GuideParts& guide, Point velocity) {
@@ -18,7 +22,7 @@ void SetMoving(const GuideParts& guide, Point velocity) {
         body->SetVelocity(velocity.x, velocity.y);
         body->SetMoveDelay(kSlideMoveDelay);
     }
-    if (ScreenObject* mouth = Find(kGuideMouth)) {
+    if (ScreenObject* mouth = FindMouth(guide)) {
         mouth->SetVelocity(velocity.x, velocity.y);
         mouth->SetMoveDelay(0);
     }
@@ -34,7 +38,7 @@ void SlideStep(const GuideParts& guide) {
     ScreenObject* body = Find(guide.body);
     if (!body || !body->Update(timeGetTime()))
         return;
-    if (ScreenObject* mouth = Find(kGuideMouth))
+    if (ScreenObject* mouth = FindMouth(guide))
         mouth->Step();
 }
 
@@ -58,7 +62,8 @@ void StartSlideOn(const GuideParts& guide) {
             body->SetLayer(guide.slidingLayer);
         body->SetVisible(true);
     }
-    ShowAt(kGuideMouth, guide.mouthStart.x, guide.mouthStart.y);
+    if (guide.mouth)
+        ShowAt(guide.mouth, guide.mouthStart.x, guide.mouthStart.y);
     SetMoving(guide, guide.step);
 }
 
@@ -74,18 +79,18 @@ bool SlideOnStep(const GuideParts& guide) {
     StandStill(guide);
     if (body && guide.restingLayer)
         body->SetLayer(guide.restingLayer);
-    if (ScreenObject* eyes = Find(kGuideEyes)) {
+    if (ScreenObject* eyes = Find(guide.eyesId)) {
         eyes->SetPosition(guide.eyes.x, guide.eyes.y);
         eyes->SetLayer(guide.eyesLayer);
     }
-    ListElem* eyes = objectList.FindById(kGuideEyes);
+    ListElem* eyes = objectList.FindById(guide.eyesId);
     objectList.ResetCursor();
     blinker.Start(eyes, timeGetTime());
     return true;
 }
 
 void StartSlideOff(const GuideParts& guide) {
-    Hide(kGuideEyes);
+    Hide(guide.eyesId);
     blinker.Forget();
     SetMoving(guide, Point{-guide.step.x, -guide.step.y});
     PlaySlideSound();
@@ -97,12 +102,12 @@ bool SlideOffStep(const GuideParts& guide) {
     if (body && body->GetY() != guide.start.y)
         return false;
     StandStill(guide);
-    Hide({guide.body, kGuideMouth, kGuideEyes});
+    Hide({guide.body, guide.mouth, guide.eyesId});
     return true;
 }
 
-bool MouthTalks(Channel channel) {
-    ScreenObject* mouth = Find(kGuideMouth);
+bool MouthTalks(Channel channel, LONG mouthId) {
+    ScreenObject* mouth = mouthId ? Find(mouthId) : nullptr;
     if (IsPlayingOn(channel)) {
         if (mouth)
             mouth->Update(timeGetTime());

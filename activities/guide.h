@@ -24,8 +24,10 @@ struct GuideParts {
     Point mouthStart;
     Point eyes;
     LONG eyesLayer;
-    LONG slidingLayer; // the body's layer while it slides; 0 keeps its own
-    LONG restingLayer; // its layer once it stands; 0 keeps the sliding one
+    LONG slidingLayer;        // the body's layer while it slides; 0 keeps its own
+    LONG restingLayer;        // its layer once it stands; 0 keeps the sliding one
+    LONG mouth = kGuideMouth; // 0: this guide has no talking mouth
+    LONG eyesId = kGuideEyes; // the closed-eyes picture that blinks
 };
 
 // Body and mouth at their start, moving, shown. Silent: screens play
@@ -43,7 +45,7 @@ bool SlideOffStep(const GuideParts& guide);
 
 // Animates the mouth while the channel plays; once it has stopped the mouth
 // is closed and the answer is true.
-bool MouthTalks(Channel channel = Channel::Voice);
+bool MouthTalks(Channel channel = Channel::Voice, LONG mouth = kGuideMouth);
 // The mouth follows the voice: moving while it plays, closed otherwise.
 void MouthFollowsVoice();
 // The eyes' blink, every frame the guide is on screen.
