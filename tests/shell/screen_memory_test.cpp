@@ -46,7 +46,8 @@ class FreedMemoryReturned {
         had_ = old != nullptr;
         old_ = had_ ? old : "";
         std::string options = old_ + (old_.empty() ? "" : ":") +
-                              "quarantine_size_mb=0:thread_local_quarantine_size_kb=0";
+                              "quarantine_size_mb=0:thread_local_quarantine_size_kb=0:"
+                              "allocator_release_to_os_interval_ms=0";
         setenv("ASAN_OPTIONS", options.c_str(), 1);
     }
     ~FreedMemoryReturned() {
