@@ -37,8 +37,8 @@ std::vector<MemoryLine> MemoryLines(const GameResult& run) {
     return lines;
 }
 
-// The sanitizer's allocator would otherwise hold freed memory back for a
-// while, which is no growth of the game's own.
+// The sanitizer's allocator would otherwise keep freed memory aside and its
+// pages mapped for a while, which is no growth of the game's own.
 class FreedMemoryReturned {
   public:
     FreedMemoryReturned() {
