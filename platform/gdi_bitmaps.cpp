@@ -16,6 +16,20 @@
 
 namespace platform::gdi {
 
+namespace {
+
+uint64_t bitmapBytesRead = 0;
+
+} // namespace
+
+uint64_t BitmapBytesRead() {
+    return bitmapBytesRead;
+}
+
+void CountBitmapBytes(size_t bytes) {
+    bitmapBytesRead += bytes;
+}
+
 int BitmapObject::DescriptionSize() const {
     return static_cast<int>(sizeof(BITMAP));
 }
@@ -149,6 +163,7 @@ HANDLE WINAPI LoadImageA(HINSTANCE instance, LPCSTR name, UINT type, int width, 
     std::vector<uint8_t> bytes;
     if (!ReadWholeFile(MapWindowsPath(name), bytes))
         return nullptr;
+    gdi::CountBitmapBytes(bytes.size());
     TraceLine("image %s", LastComponent(name));
     DecodedBitmap image;
     if (!DecodeBmp(bytes.data(), bytes.size(), image, nullptr))

@@ -27,5 +27,7 @@ int LiveSurfaceCount();
 int LiveDirectDrawCount();
 int LiveGdiObjectCount();
 int LiveDeviceContextCount();
+// Bytes of bitmap files the program has read.
+uint64_t BitmapBytesRead();
 
 } // namespace platform::testhooks
