@@ -11,6 +11,10 @@ namespace {
 
 constexpr LONG kSlideMoveDelay = 15;
 
+ScreenObject* FindMouth(const GuideParts& guide) {
+    return guide.mouth ? Find(guide.mouth) : nullptr;
+}
+
 // The mouth rides along step by step with the body; it never moves on its
 // own clock, so talking while the guide slides cannot move it twice.
 void SetMoving(const GuideParts& guide, Point velocity) {
@@ -18,7 +22,7 @@ void SetMoving(const GuideParts& guide, Point velocity) {
         body->SetVelocity(velocity.x, velocity.y);
         body->SetMoveDelay(kSlideMoveDelay);
     }
-    if (ScreenObject* mouth = Find(kGuideMouth)) {
+    if (ScreenObject* mouth = FindMouth(guide)) {
         mouth->SetVelocity(velocity.x, velocity.y);
         mouth->SetMoveDelay(0);
     }
@@ -34,7 +38,7 @@ void SlideStep(const GuideParts& guide) {
     ScreenObject* body = Find(guide.body);
     if (!body || !body->Update(timeGetTime()))
         return;
-    if (ScreenObject* mouth = Find(kGuideMouth))
+    if (ScreenObject* mouth = FindMouth(guide))
         mouth->Step();
 }
 
@@ -58,10 +62,12 @@ void StartSlideOn(const GuideParts& guide) {
             body->SetLayer(guide.slidingLayer);
         body->SetVisible(true);
     }
-    ShowAt(kGuideMouth, guide.mouthStart.x, guide.mouthStart.y);
-    if (guide.mouthLayer)
-        if (ScreenObject* mouth = Find(kGuideMouth))
-            mouth->SetLayer(guide.mouthLayer);
+    if (guide.mouth) {
+        ShowAt(guide.mouth, guide.mouthStart.x, guide.mouthStart.y);
+        if (guide.mouthLayer)
+            if (ScreenObject* mouth = Find(guide.mouth))
+                mouth->SetLayer(guide.mouthLayer);
+    }
     SetMoving(guide, guide.step);
 }
 
@@ -106,12 +112,12 @@ bool SlideOffStep(const GuideParts& guide) {
     if (body && body->GetY() != guide.start.y)
         return false;
     StandStill(guide);
-    Hide({guide.body, kGuideMouth, guide.eyesId});
+    Hide({guide.body, guide.mouth, guide.eyesId});
     return true;
 }
 
-bool MouthTalks(Channel channel) {
-    ScreenObject* mouth = Find(kGuideMouth);
+bool MouthTalks(Channel channel, LONG mouthId) {
+    ScreenObject* mouth = mouthId ? Find(mouthId) : nullptr;
     if (IsPlayingOn(channel)) {
         if (mouth)
             mouth->Update(timeGetTime());

@@ -24,10 +24,11 @@ struct GuideParts {
     Point mouthStart;
     Point eyes;
     LONG eyesLayer;
-    LONG slidingLayer; // the body's layer while it slides; 0 keeps its own
-    LONG restingLayer; // its layer once it stands; 0 keeps the sliding one
-    LONG eyesId = kGuideEyes;
-    LONG mouthLayer = 0; // 0 keeps the mouth's own
+    LONG slidingLayer;        // the body's layer while it slides; 0 keeps its own
+    LONG restingLayer;        // its layer once it stands; 0 keeps the sliding one
+    LONG mouth = kGuideMouth; // 0: this guide has no talking mouth
+    LONG eyesId = kGuideEyes; // the closed-eyes picture that blinks
+    LONG mouthLayer = 0;      // 0 keeps the mouth's own
     // Played as the shared sequences bring the guide on and send it off;
     // null: it moves silently.
     const char* slideOnSound = "monkey-slideon.wav";
@@ -51,7 +52,7 @@ bool SlideOffStep(const GuideParts& guide);
 
 // Animates the mouth while the channel plays; once it has stopped the mouth
 // is closed and the answer is true.
-bool MouthTalks(Channel channel = Channel::Voice);
+bool MouthTalks(Channel channel = Channel::Voice, LONG mouth = kGuideMouth);
 // The mouth follows the voice: moving while it plays, closed otherwise.
 void MouthFollowsVoice();
 // The eyes' blink, every frame the guide is on screen.

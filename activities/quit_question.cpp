@@ -59,7 +59,9 @@ LONG QuitQuestionStep(const QuitQuestion& question, LONG phase) {
         return Talking;
     case Talking:
         Blink();
-        return MouthTalks(question.voice) ? Answering : Talking;
+        return MouthTalks(question.voice, question.guide ? question.guide->mouth : kGuideMouth)
+                   ? Answering
+                   : Talking;
     case Answering: {
         Blink();
         LONG answer = TakeQuestionAnswer(question.answersByClickLock);

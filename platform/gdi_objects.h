@@ -100,5 +100,8 @@ void CloseSurfaceDC(HDC dc);
 // Live counts, for tests that check nothing leaks.
 int LiveObjectCount();
 int LiveDCCount();
+// Bytes of bitmap files read so far.
+uint64_t BitmapBytesRead();
+void CountBitmapBytes(size_t bytes);
 
 } // namespace platform::gdi

@@ -8,6 +8,7 @@
 #include <map>
 #include <sstream>
 
+#include "platform/ddraw_surface.h"
 #include "platform/faults.h"
 #include "platform/host_state.h"
 #include "platform/mmsystem.h"
@@ -19,13 +20,13 @@ namespace {
 
 // How many arguments each command takes; -1: the rest of the line as one text.
 const std::map<std::string, int> kArity = {
-    {"move", 2},     {"click", 2},      {"press", 0},  {"release", 0}, {"key", 1},
-    {"type", -1},    {"frames", 1},     {"wait", 1},   {"shot", 1},    {"activate", 0},
-    {"deactivate", 0}, {"quit", 0},     {"fault", -1}, {"screen", 1},
+    {"move", 2},       {"click", 2},  {"press", 0},  {"release", 0}, {"key", 1},
+    {"type", -1},      {"frames", 1}, {"wait", 1},   {"shot", 1},    {"activate", 0},
+    {"deactivate", 0}, {"quit", 0},   {"fault", -1}, {"screen", 1},  {"mem", 0},
 };
 
 const std::map<std::string, int> kKeys = {
-    {"space", VK_SPACE}, {"backspace", VK_BACK}, {"left", VK_LEFT},   {"right", VK_RIGHT},
+    {"space", VK_SPACE}, {"backspace", VK_BACK}, {"left", VK_LEFT},     {"right", VK_RIGHT},
     {"up", VK_UP},       {"down", VK_DOWN},      {"return", VK_RETURN}, {"escape", VK_ESCAPE},
     {"tab", VK_TAB},     {"delete", VK_DELETE},
 };
@@ -45,6 +46,16 @@ int VirtualKey(const std::string& name) {
             return VK_SPACE;
     }
     return 0;
+}
+
+// The resident set of this process in kB, as the kernel counts it; -1 where
+// it cannot be read.
+long ResidentKilobytes() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::strtol(line.c_str() + 6, nullptr, 10);
+    return -1;
 }
 
 bool IsNumber(const std::string& text) {
@@ -151,7 +162,6 @@ void ScriptRunner::OnIdle() {
         Finish();
 }
 
-
 bool ScriptRunner::Blocked() {
     switch (wait_) {
     case Wait::None:
@@ -251,6 +261,8 @@ void ScriptRunner::Execute(const Command& command, bool inactive) {
             Fail(command, why);
     } else if (verb == "screen") {
         PostToQueue(host.window, WM_APP_SCREEN, static_cast<WPARAM>(number(0)), 0);
+    } else if (verb == "mem") {
+        TraceLine("mem %ld %d", ResidentKilobytes(), ddraw::Surface::LiveCount());
     }
 }
 

@@ -64,5 +64,8 @@ int LiveGdiObjectCount() {
 int LiveDeviceContextCount() {
     return gdi::LiveDCCount();
 }
+uint64_t BitmapBytesRead() {
+    return gdi::BitmapBytesRead();
+}
 
 } // namespace platform::testhooks

@@ -28,6 +28,8 @@ int LiveSurfaceCount();
 int LiveDirectDrawCount();
 int LiveGdiObjectCount();
 int LiveDeviceContextCount();
+// Bytes of bitmap files the program has read.
+uint64_t BitmapBytesRead();
 
 // The directory whose entries the last file replacement flushed to disk, as
 // this file system names it ("" before any); kept by paths.cpp.

@@ -8,6 +8,9 @@ namespace bench {
 // The median wall time of one call of work, in microseconds, over runs calls
 // after a few unmeasured ones.
 double MedianMicroseconds(int runs, const std::function<void()>& work);
+// The same in processor time of this process: what the work costs however
+// busy the machine is with other programs.
+double MedianCpuMicroseconds(int runs, const std::function<void()>& work);
 
 void PrintFigure(const char* label, double microseconds);
 void PrintRatio(const char* label, double ratio);

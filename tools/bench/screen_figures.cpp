@@ -1,6 +1,7 @@
 // Screens: how long each takes to load (its pictures in the page cache), what
 // the render pass of the busiest one costs, and whether memory stays flat when
 // every screen is loaded over and over.
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -46,17 +47,31 @@ void ScreenFigures() {
     char label[80];
     LONG busiest = 0;
     int mostObjects = 0;
+    LONG slowest = 0;
+    double slowestLoad = 0;
     for (LONG screen : kScreens) {
         double load = MedianMicroseconds(20, [&] { LoadScreen(screen); });
+        double cpu = MedianCpuMicroseconds(20, [&] { LoadScreen(screen); });
         int objects = 0;
         for (objectList.First(); objectList.HasCurrent(); objectList.Next())
             ++objects;
         if (objects > mostObjects)
             mostObjects = objects, busiest = screen;
+        if (cpu > slowestLoad)
+            slowestLoad = cpu, slowest = screen;
         std::snprintf(label, sizeof label, "load screen %d (%d objects), median of 20",
                       static_cast<int>(screen), objects);
         PrintFigure(label, load);
+        PrintFigure("  the same in processor time", cpu);
     }
+    // What the slowest load costs per byte of its pictures' files.
+    uint64_t bytesBefore = platform::testhooks::BitmapBytesRead();
+    LoadScreen(slowest);
+    double kilobytes = (platform::testhooks::BitmapBytesRead() - bytesBefore) / 1024.0;
+    std::snprintf(label, sizeof label,
+                  "slowest load, screen %d: processor us per kB read (%.0f kB)",
+                  static_cast<int>(slowest), kilobytes);
+    PrintRatio(label, slowestLoad / kilobytes);
 
     LoadScreen(busiest);
     for (objectList.First(); objectList.HasCurrent(); objectList.Next())
