@@ -94,8 +94,9 @@ XServer::XServer(int width, int height) {
     }
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, ready[1], kDisplayFd);
+    // The read end first: it may itself be the number the write end takes.
     posix_spawn_file_actions_addclose(&actions, ready[0]);
+    posix_spawn_file_actions_adddup2(&actions, ready[1], kDisplayFd);
     posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
     std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
     pid_ = Spawn({"Xvfb", "-displayfd", std::to_string(kDisplayFd), "-screen", "0", screen,
