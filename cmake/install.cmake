@@ -22,9 +22,8 @@ set(CPACK_PACKAGE_NAME vocabuloon)
 set(CPACK_PACKAGE_VERSION 1.0.0)
 set(CPACK_PACKAGE_VENDOR "Brightleaf Works")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "children's game teaching Spanish words")
-set(CPACK_PACKAGE_DESCRIPTION
-    "A cartoon monkey guide talks, blinks and shows the way through a town whose\n"
-    "places speak their Spanish names. Children play with the mouse only.")
+set(CPACK_PACKAGE_DESCRIPTION "A cartoon monkey guide talks, blinks and shows the way through a \
+town whose places speak their Spanish names. Children play with the mouse only.")
 set(CPACK_PACKAGE_CONTACT "Brightleaf Works <vocabuloon@brightleafworks.invalid>")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
