@@ -34,6 +34,8 @@ SDL_Window* CreateFullScreen(const char* title, Uint32 flags) {
     flags |= SDL_WINDOW_BORDERLESS | SDL_WINDOW_FULLSCREEN_DESKTOP;
     SDL_Window* window = SDL_CreateWindow(title, desktop.x, desktop.y, desktop.w, desktop.h, flags);
     if (window) {
+        // Also its place and size out of full screen: without a window manager
+        // to take the full-screen request, SDL keeps the window at those.
         SDL_SetWindowPosition(window, desktop.x, desktop.y);
         SDL_SetWindowSize(window, desktop.w, desktop.h);
     }
