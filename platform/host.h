@@ -12,6 +12,7 @@ namespace platform {
 struct HostOptions {
     bool headless = false;
     bool windowed = false;
+    std::string renderer;   // the SDL renderer to show the page with; "" chooses
     std::string scriptPath; // headless: the script to run ("" runs none and never quits)
     std::string outDir;     // headless: where trace.txt and screenshots go ("" writes none)
     int64_t calendarTime = 946684800; // headless: what the calendar says (2000-01-01)

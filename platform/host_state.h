@@ -77,6 +77,11 @@ void RepaintWindow();
 void PostToQueue(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // Tells the game whether it is in front, once per change.
 void ReportActivation(bool active, bool sendNow = false);
+// The renderer the page is shown with: the one asked for, else the lightest.
+std::string ChosenRendererName(const HostOptions& options);
+SDL_Renderer* CreatePageRenderer(SDL_Window* window, const HostOptions& options);
+// Where the page stands in a window of that size: scaled whole, centred.
+SDL_Rect PagePlace(int windowWidth, int windowHeight);
 // Converts Windows-1252 text to UTF-8 for the desktop and stderr.
 std::string Cp1252ToUtf8(const char* text);
 

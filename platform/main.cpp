@@ -6,15 +6,18 @@
 #include <string>
 
 #include "platform/host.h"
+#include "platform/user_install.h"
 #include "platform/win32.h"
 
 namespace {
 
 const char kUsage[] =
-    "usage: vocabuloon [--windowed] [--fault TEXT]...\n"
+    "usage: vocabuloon [--windowed] [--renderer NAME] [--fault TEXT]...\n"
     "       vocabuloon --headless --script FILE --out DIR [--time SECONDS] [--fault TEXT]...\n"
     "\n"
     "  --windowed      play in a resizable window instead of full screen\n"
+    "  --renderer NAME the SDL renderer that shows the page (software, opengl, opengles2;\n"
+    "                  also SDL_RENDER_DRIVER); software unless one is named\n"
     "  --headless      run without a display or sound device, driven by a script\n"
     "  --script FILE   the headless script, one command a line\n"
     "  --out DIR       where the headless run writes trace.txt and its screenshots\n"
@@ -44,6 +47,8 @@ int main(int argc, char** argv) {
             options.headless = true;
         else if (arg == "--windowed")
             options.windowed = true;
+        else if (arg == "--renderer")
+            options.renderer = value();
         else if (arg == "--script")
             options.scriptPath = value();
         else if (arg == "--out")
@@ -58,6 +63,9 @@ int main(int argc, char** argv) {
             Usage(("unknown option " + arg).c_str());
     }
     std::string why;
+    // Without it the game says the registry key is missing, as it always did.
+    if (!platform::PrepareUserInstall(&why))
+        std::fprintf(stderr, "vocabuloon: %s\n", why.c_str());
     if (!platform::StartHost(options, &why)) {
         std::fprintf(stderr, "vocabuloon: %s\n", why.c_str());
         return 2;

@@ -1,4 +1,4 @@
-// Showing a finished page: scaled into the window with its aspect kept, paced
+// Showing a finished page: scaled whole into the window and centred, paced
 // to the vertical blank or a 60 Hz tick; in headless runs, kept for screenshots
 // while the virtual clock moves on.
 #include <SDL.h>
@@ -85,13 +85,31 @@ void Pace(HostState& host) {
 
 } // namespace
 
+SDL_Rect PagePlace(int windowWidth, int windowHeight) {
+    // The largest whole-page size that fits, centred; the rest stays black.
+    int width = windowWidth;
+    int height = windowWidth * 480 / 640;
+    if (height > windowHeight) {
+        height = windowHeight;
+        width = windowHeight * 640 / 480;
+    }
+    return SDL_Rect{(windowWidth - width) / 2, (windowHeight - height) / 2, width, height};
+}
+
 void RepaintWindow() {
     HostState& host = Host();
     if (!host.renderer)
         return;
+    // Measured on every paint: the desktop may have resized the window since.
+    int width = 0, height = 0;
+    if (SDL_GetRendererOutputSize(host.renderer, &width, &height) != 0)
+        SDL_GetWindowSize(host.sdlWindow, &width, &height);
+    SDL_RenderSetViewport(host.renderer, nullptr);
     SDL_RenderClear(host.renderer);
-    if (host.texture)
-        SDL_RenderCopy(host.renderer, host.texture, nullptr, nullptr);
+    if (host.texture) {
+        SDL_Rect place = PagePlace(width, height);
+        SDL_RenderCopy(host.renderer, host.texture, nullptr, &place);
+    }
     SDL_RenderPresent(host.renderer);
 }
 

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "platform/registry.h"
+#include "platform/user_install.h"
 
 namespace {
 
@@ -29,15 +30,6 @@ std::string Lower(std::string text) {
     for (char& c : text)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return text;
-}
-
-std::string RegistryFileName() {
-    if (const char* named = std::getenv("VOCABULOON_REGISTRY"); named && *named)
-        return named;
-    if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && *config)
-        return std::string(config) + "/vocabuloon/registry.reg";
-    const char* home = std::getenv("HOME");
-    return std::string(home ? home : ".") + "/.config/vocabuloon/registry.reg";
 }
 
 // A quoted string with the export's escapes (\\ and \"); false when malformed.
@@ -63,7 +55,7 @@ bool ReadQuoted(const std::string& line, size_t& at, std::string& out) {
 
 // Reads the file into sections; false when it is missing or malformed.
 bool ReadRegistry(std::map<std::string, OpenKey>& sections) {
-    std::ifstream file(RegistryFileName());
+    std::ifstream file(platform::RegistryFilePath());
     if (!file)
         return false;
     std::string line;
@@ -74,7 +66,8 @@ bool ReadRegistry(std::map<std::string, OpenKey>& sections) {
             line.pop_back();
         if (first && line.rfind("\xEF\xBB\xBF", 0) == 0)
             line.erase(0, 3);
-        bool header = first && (line.rfind("Windows Registry Editor", 0) == 0 || line == "REGEDIT4");
+        bool header =
+            first && (line.rfind("Windows Registry Editor", 0) == 0 || line == "REGEDIT4");
         first = false;
         size_t start = line.find_first_not_of(" \t");
         if (header || start == std::string::npos || line[start] == ';')
@@ -99,6 +92,15 @@ bool ReadRegistry(std::map<std::string, OpenKey>& sections) {
 }
 
 } // namespace
+
+std::string platform::RegistryFilePath() {
+    if (const char* named = std::getenv("VOCABULOON_REGISTRY"); named && *named)
+        return named;
+    if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && *config)
+        return std::string(config) + "/vocabuloon/registry.reg";
+    const char* home = std::getenv("HOME");
+    return std::string(home ? home : ".") + "/.config/vocabuloon/registry.reg";
+}
 
 LONG WINAPI RegOpenKeyExA(HKEY key, LPCSTR subKey, DWORD, DWORD, HKEY* result) {
     if (!result || !subKey)

@@ -24,29 +24,47 @@ void WindowedSize(int* width, int* height) {
     *height = 480 * scale;
 }
 
+// Full screen is a borderless window made at the desktop's own place and size
+// and marked full screen: a window manager keeps it above its panels, and
+// without one (a kiosk session) it already covers the screen, since nothing
+// would enlarge a smaller window there.
+SDL_Window* CreateFullScreen(const char* title, Uint32 flags) {
+    SDL_Rect desktop{0, 0, 640, 480};
+    SDL_GetDisplayBounds(0, &desktop);
+    flags |= SDL_WINDOW_BORDERLESS | SDL_WINDOW_FULLSCREEN_DESKTOP;
+    SDL_Window* window = SDL_CreateWindow(title, desktop.x, desktop.y, desktop.w, desktop.h, flags);
+    if (window) {
+        // Also its place and size out of full screen: without a window manager
+        // to take the full-screen request, SDL keeps the window at those.
+        SDL_SetWindowPosition(window, desktop.x, desktop.y);
+        SDL_SetWindowSize(window, desktop.w, desktop.h);
+    }
+    return window;
+}
+
 bool OpenSdlWindow(HostState& host, const char* title) {
+    // Leaving the window (another program in front) pauses the game; the
+    // window stays as it is, so on return the page is there whole at once.
+    SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
     Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
-    int width = 640, height = 480;
-    if (host.options.windowed)
+    if (host.options.windowed) {
+        int width = 640, height = 480;
         WindowedSize(&width, &height);
-    else
-        flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
-    host.sdlWindow = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                                      width, height, flags);
+        host.sdlWindow = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                          width, height, flags);
+    } else {
+        host.sdlWindow = CreateFullScreen(title, flags);
+    }
     if (!host.sdlWindow)
         return false;
     SDL_SetWindowMinimumSize(host.sdlWindow, 320, 240);
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
-    host.renderer =
-        SDL_CreateRenderer(host.sdlWindow, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
-    if (!host.renderer)
-        host.renderer = SDL_CreateRenderer(host.sdlWindow, -1, SDL_RENDERER_SOFTWARE);
+    host.renderer = platform::CreatePageRenderer(host.sdlWindow, host.options);
     if (!host.renderer)
         return false;
     SDL_RendererInfo info;
     host.vsync = SDL_GetRendererInfo(host.renderer, &info) == 0 &&
                  (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0;
-    SDL_RenderSetLogicalSize(host.renderer, 640, 480);
     SDL_SetRenderDrawColor(host.renderer, 0, 0, 0, 255);
     SDL_RenderClear(host.renderer);
     return true;
@@ -100,7 +118,9 @@ BOOL WINAPI ShowWindow(HWND window, int) {
     return FALSE;
 }
 
-BOOL WINAPI UpdateWindow(HWND window) { return window == Host().window; }
+BOOL WINAPI UpdateWindow(HWND window) {
+    return window == Host().window;
+}
 
 HWND WINAPI SetFocus(HWND window) {
     // The window is in front from here on, whatever the desktop reports later.
@@ -122,8 +142,12 @@ int WINAPI GetSystemMetrics(int index) {
     return 0;
 }
 
-HCURSOR WINAPI LoadCursorA(HINSTANCE, LPCSTR) { return reinterpret_cast<HCURSOR>(0x2000); }
-HINSTANCE WINAPI GetModuleHandleA(LPCSTR) { return reinterpret_cast<HINSTANCE>(0x400000); }
+HCURSOR WINAPI LoadCursorA(HINSTANCE, LPCSTR) {
+    return reinterpret_cast<HCURSOR>(0x2000);
+}
+HINSTANCE WINAPI GetModuleHandleA(LPCSTR) {
+    return reinterpret_cast<HINSTANCE>(0x400000);
+}
 
 LRESULT WINAPI DefWindowProcA(HWND window, UINT message, WPARAM, LPARAM) {
     if (message == WM_CLOSE)

@@ -9,7 +9,10 @@ packages=(
   espeak-ng
 )
 if [ "${1:-}" = "--tests" ]; then
-  packages+=(googletest libgtest-dev clang libclang-rt-14-dev)
+  # Xvfb: the real-window tests run the game on an X server of their own;
+  # the validators check the desktop entry and the metainfo.
+  packages+=(googletest libgtest-dev clang libclang-rt-14-dev xvfb libx11-dev
+    desktop-file-utils appstream)
 fi
 
 missing=()

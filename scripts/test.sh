@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the game with AddressSanitizer and
-# UndefinedBehaviorSanitizer, generates the asset pack, runs the fuzzers for a
-# bounded time and then every test. Needs no display.
+# Installs what is missing, builds the game in Release and with
+# AddressSanitizer and UndefinedBehaviorSanitizer, generates the asset pack,
+# runs the fuzzers for a bounded time and then every test on the sanitizer
+# build. Needs no display: the real-window tests start an X server of their own.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$here"
@@ -21,6 +22,12 @@ if ! cmake --build build-fuzz --parallel "$jobs" --target fuzzers >build-fuzz/fu
   exit 1
 fi
 grep -E '^Done [0-9]+ runs' build-fuzz/fuzz.log || true
+
+# A Release build too, tests included: the optimiser sees code the other build
+# types do not, and every build type must compile with warnings as errors. Its
+# tests are those run below, so they are not run again.
+cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build-release --parallel "$jobs"
 
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVOCABULOON_SANITIZE=ON >/dev/null
 cmake --build build-test --parallel "$jobs"
