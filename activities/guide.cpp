@@ -18,7 +18,7 @@ void SetMoving(const GuideParts& guide, Point velocity) {
         body->SetVelocity(velocity.x, velocity.y);
         body->SetMoveDelay(kSlideMoveDelay);
     }
-    if (ScreenObject* mouth = Find(kGuideMouth)) {
+    if (ScreenObject* mouth = Find(guide.mouthId)) {
         mouth->SetVelocity(velocity.x, velocity.y);
         mouth->SetMoveDelay(0);
     }
@@ -34,7 +34,7 @@ void SlideStep(const GuideParts& guide) {
     ScreenObject* body = Find(guide.body);
     if (!body || !body->Update(timeGetTime()))
         return;
-    if (ScreenObject* mouth = Find(kGuideMouth))
+    if (ScreenObject* mouth = Find(guide.mouthId))
         mouth->Step();
 }
 
@@ -58,9 +58,9 @@ void StartSlideOn(const GuideParts& guide) {
             body->SetLayer(guide.slidingLayer);
         body->SetVisible(true);
     }
-    ShowAt(kGuideMouth, guide.mouthStart.x, guide.mouthStart.y);
+    ShowAt(guide.mouthId, guide.mouthStart.x, guide.mouthStart.y);
     if (guide.mouthLayer)
-        if (ScreenObject* mouth = Find(kGuideMouth))
+        if (ScreenObject* mouth = Find(guide.mouthId))
             mouth->SetLayer(guide.mouthLayer);
     SetMoving(guide, guide.step);
 }
@@ -106,12 +106,12 @@ bool SlideOffStep(const GuideParts& guide) {
     if (body && body->GetY() != guide.start.y)
         return false;
     StandStill(guide);
-    Hide({guide.body, kGuideMouth, guide.eyesId});
+    Hide({guide.body, guide.mouthId, guide.eyesId});
     return true;
 }
 
-bool MouthTalks(Channel channel) {
-    ScreenObject* mouth = Find(kGuideMouth);
+bool MouthTalks(Channel channel, LONG mouthId) {
+    ScreenObject* mouth = Find(mouthId);
     if (IsPlayingOn(channel)) {
         if (mouth)
             mouth->Update(timeGetTime());
@@ -120,6 +120,10 @@ bool MouthTalks(Channel channel) {
     if (mouth)
         mouth->FirstFrame();
     return true;
+}
+
+LONG MouthOf(const GuideParts* guide) {
+    return guide ? guide->mouthId : kGuideMouth;
 }
 
 void MouthFollowsVoice() {

@@ -28,6 +28,7 @@ struct GuideParts {
     LONG restingLayer; // its layer once it stands; 0 keeps the sliding one
     LONG eyesId = kGuideEyes;
     LONG mouthLayer = 0; // 0 keeps the mouth's own
+    LONG mouthId = kGuideMouth;
     // Played as the shared sequences bring the guide on and send it off;
     // null: it moves silently.
     const char* slideOnSound = "monkey-slideon.wav";
@@ -51,7 +52,9 @@ bool SlideOffStep(const GuideParts& guide);
 
 // Animates the mouth while the channel plays; once it has stopped the mouth
 // is closed and the answer is true.
-bool MouthTalks(Channel channel = Channel::Voice);
+bool MouthTalks(Channel channel = Channel::Voice, LONG mouth = kGuideMouth);
+// The mouth of a sequence's guide; the shared mouth when it brings none.
+LONG MouthOf(const GuideParts* guide);
 // The mouth follows the voice: moving while it plays, closed otherwise.
 void MouthFollowsVoice();
 // The eyes' blink, every frame the guide is on screen.

@@ -11,9 +11,12 @@
 namespace {
 
 const char kUsage[] =
-    "usage: vocabuloon [--windowed] [--fault TEXT]...\n"
-    "       vocabuloon --headless --script FILE --out DIR [--time SECONDS] [--fault TEXT]...\n"
+    "usage: vocabuloon [--full] [--windowed] [--fault TEXT]...\n"
+    "       vocabuloon --headless --script FILE --out DIR [--full] [--time SECONDS] [--fault "
+    "TEXT]...\n"
     "\n"
+    "  --full          the full edition: the circus, the school and the sun open\n"
+    "                  their activities from the maps\n"
     "  --windowed      play in a resizable window instead of full screen\n"
     "  --headless      run without a display or sound device, driven by a script\n"
     "  --script FILE   the headless script, one command a line\n"
@@ -33,6 +36,7 @@ const char kUsage[] =
 
 int main(int argc, char** argv) {
     platform::HostOptions options;
+    bool full = false;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         auto value = [&]() -> std::string {
@@ -40,7 +44,9 @@ int main(int argc, char** argv) {
                 Usage((arg + " needs a value").c_str());
             return argv[++i];
         };
-        if (arg == "--headless")
+        if (arg == "--full")
+            full = true;
+        else if (arg == "--headless")
             options.headless = true;
         else if (arg == "--windowed")
             options.windowed = true;
@@ -62,6 +68,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "vocabuloon: %s\n", why.c_str());
         return 2;
     }
-    char commandLine[] = "";
-    return WinMain(GetModuleHandleA(nullptr), nullptr, commandLine, SW_SHOWNORMAL);
+    // The game reads its edition from the command line, as WinMain receives it.
+    char fullCommandLine[] = "--full";
+    char plainCommandLine[] = "";
+    return WinMain(GetModuleHandleA(nullptr), nullptr, full ? fullCommandLine : plainCommandLine,
+                   SW_SHOWNORMAL);
 }
