@@ -13,6 +13,7 @@
 #include "activities/screen_kit.h"
 #include "activities/sequence.h"
 #include "audio/audio_interface.h"
+#include "display/display_interface.h"
 #include "platform/trace.h"
 #include "scene/object_list.h"
 #include "scene/screen_object.h"
@@ -166,6 +167,7 @@ void BackToTheMap() {
     FrameUpdate& f = frameUpdate;
     f.hoverEnabled = false;
     BusyCursor();
+    display.SetClearEachFrame(false);
     GoHome(kRightMap, "roundthemountain.wav");
 }
 
@@ -241,6 +243,8 @@ void Introduction() {
     FrameUpdate& f = frameUpdate;
     switch (f.state) {
     case 1:
+        // No backdrop: the page is cleared before each frame is drawn.
+        display.SetClearEachFrame(true);
         f.hoverEnabled = true;
         PointerCursor();
         SetClickable({kLeftMenuBar.help, kLeftMenuBar.guide}, false);
