@@ -86,6 +86,27 @@ std::string ClickOn(int id) {
     return "";
 }
 
+// A point inside whichever object of the category a set holds, clear of the
+// yes and no buttons: blind clicks there answer without knowing the set.
+std::string ClickOnCategory(int category) {
+    for (int y = 4; y < 480; y += 4)
+        for (int x = 94; x < 640; x += 4) {
+            if (x > 145 && x < 295 && y > 334 && y < 394)
+                continue;
+            bool fits = true;
+            for (const Item& item : kItems) {
+                if (item.category == category)
+                    fits = fits && Inside(item, x, y);
+                else if (item.layer >= 4 && Inside(item, x, y))
+                    fits = false;
+            }
+            if (fits)
+                return Click(x, y);
+        }
+    ADD_FAILURE() << "no free point for category " << category;
+    return "";
+}
+
 class Classroom : public ::testing::Test {
   protected:
     void SetUp() override { WriteTextFile(install.dir() + "/play-sp-demo.dat", kAna); }
@@ -152,6 +173,40 @@ TEST_F(Classroom, SetsOfOneToFiveAnsweredInOrderWinTheBalloonAndNoLeadsToTheRigh
     EXPECT_TRUE(run.HasEvent("write play-sp-demo.dat"));
     EXPECT_EQ(ReadTextFile(install.dir() + "/play-sp-demo.dat"), "ANA; 0 0 0 0 0 0 0 1 0 ");
     EXPECT_EQ(Screens(run), (std::vector<int>{22, 6, 13}));
+
+    // Yes: the teacher goes, the set is cleared, and the next set has six.
+    WriteTextFile(install.dir() + "/play-sp-demo.dat", kAna);
+    GameResult going = install.Run(script + Wait(30000) + Click(kYes[0], kYes[1]) + Wait(20000));
+    std::vector<std::vector<std::string>> notes = Notes(going, "set");
+    ASSERT_EQ(notes.size(), 6u);
+    EXPECT_EQ(notes[5].size(), 6u);
+    EXPECT_EQ(Count(Sounds(going), "youwonaballoon.wav"), 1);
+    EXPECT_EQ(Screens(going), (std::vector<int>{22, 6}));
+}
+
+// After the set of eleven, played here by blind clicks (a turn ends after
+// two wrong ones), the game asks to play again; a stray click on an object
+// while the question waits does not block it, and yes starts over with one.
+TEST_F(Classroom, TheSetOfElevenAsksToPlayAgainAndYesStartsOverWithOne) {
+    ASSERT_NO_FATAL_FAILURE(LearnSets("", 5));
+    std::string blind = script + Wait(30000) + Click(kYes[0], kYes[1]) + Wait(10000);
+    for (int round = 0; round < 60; ++round)
+        for (int category = 1; category <= 11; ++category)
+            blind += ClickOnCategory(category) + Wait(2500);
+    GameResult run = install.Run(blind + Click(kYes[0], kYes[1]) + Wait(30000));
+    std::vector<std::vector<std::string>> notes = Notes(run, "set");
+    ASSERT_GE(notes.size(), 12u);
+    for (size_t k = 0; k < 11; ++k)
+        EXPECT_EQ(notes[k].size(), k + 1);
+    std::set<int> categories;
+    for (const std::string& id : notes[10])
+        categories.insert(ItemOf(std::stoi(id)).category);
+    EXPECT_EQ(categories.size(), 11u);
+    EXPECT_EQ(notes[11].size(), 1u);
+    std::vector<std::string> sounds = Sounds(run);
+    EXPECT_TRUE(InOrder(sounds, {"continue.wav", "goodjob.wav", "want2playagain.wav"}));
+    EXPECT_EQ(Count(sounds, "youwonaballoon.wav"), 1);
+    EXPECT_EQ(Screens(run), (std::vector<int>{22, 6}));
 }
 
 // The object presented in its bubble: the circle at the bubble's place.

@@ -164,9 +164,11 @@ TEST_F(Days, AWeekPlayedRightWinsTheDaysBalloonAndNoLeadsToTheRightMap) {
     const int wednesday = 2 + 68 * 2 + 32;
     EXPECT_FALSE(Near(ShotPixel(run, "turn", 200, wednesday), 0x000000));
     EXPECT_TRUE(Near(ShotPixel(run, "turn", 450, wednesday), 0x000000));
-    for (int row = 0; row < 7; ++row)
-        if (row != 2)
+    for (int row = 0; row < 7; ++row) {
+        if (row != 2) {
             EXPECT_FALSE(Near(ShotPixel(run, "turn", 450, 2 + 68 * row + 32), 0x000000)) << row;
+        }
+    }
 }
 
 TEST_F(Days, WonBeforeThePraiseLeadsStraightToPlayingAgainFromMonday) {
