@@ -6,6 +6,7 @@
 
 #include "activities/activity_screens.h"
 #include "activities/balloon_award.h"
+#include "activities/days_parts.h"
 #include "activities/guide.h"
 #include "activities/help_and_guide.h"
 #include "activities/menu_bar.h"
@@ -22,20 +23,18 @@
 #include "shell/globals.h"
 #include "shell/program_random.h"
 
+using namespace days;
+
 namespace {
 
-constexpr LONG kRightMap = 13;
 constexpr LONG kSunday = 6;
 constexpr LONG kNoRow = 25; // not yet drawn
 constexpr LONG kButtonX = 365;
-constexpr LONG kSunriseFace = 563;
-constexpr LONG kSunriseMouth = 565;
 constexpr LONG kWrongMark = 2000;
 
 constexpr LONG kGuideState = 100;
 constexpr LONG kQuitState = 120;
 constexpr LONG kHelpState = 130;
-constexpr LONG kAwardState = 300;
 
 // Monday to Sunday.
 constexpr LONG kIntroPictures[7] = {537, 541, 542, 540, 536, 538, 539};
@@ -72,21 +71,6 @@ constexpr GuideParts kDaysGuide{
     .slidingLayer = 0,
     .restingLayer = 0,
     .eyesId = 0,
-};
-
-// The sunrise face talks with its own mouth after the week.
-constexpr GuideParts kSunriseGuide{
-    .body = kSunriseFace,
-    .rest = {0, 0},
-    .start = {0, 0},
-    .step = {0, 0},
-    .mouthStart = {295, 153},
-    .eyes = {0, 0},
-    .eyesLayer = 0,
-    .slidingLayer = 0,
-    .restingLayer = 0,
-    .eyesId = 0,
-    .mouthId = kSunriseMouth,
 };
 
 void SetBarClickable(bool clickable) {
@@ -151,40 +135,6 @@ const QuitQuestion kDaysQuit{
     .stopAllOnYes = false,
     .prepare = PrepareQuit,
     .refused = QuitRefused,
-};
-
-void WeekAgain() {
-    Hide(kSunriseMouth);
-    if (ScreenObject* face = Find(kSunriseFace)) {
-        face->SetVisible(false);
-        face->NextFrame();
-    }
-    Show(kLeftMenuBar.bar);
-    GoTo(28);
-}
-
-void BackToTheMap() {
-    FrameUpdate& f = frameUpdate;
-    f.hoverEnabled = false;
-    BusyCursor();
-    display.SetClearEachFrame(false);
-    GoHome(kRightMap, "roundthemountain.wav");
-}
-
-const BalloonAward kDaysAward{
-    .guide = &kSunriseGuide,
-    .activity = BalloonActivity::DaysOfTheWeek,
-    .bar = &kLeftMenuBar,
-    .balloonLayer = 0,
-    .panel = 707,
-    .panelAt = {216, 228},
-    .panelLayer = 0,
-    .yes = {262, 385},
-    .no = {332, 385},
-    .buttonLayer = 0,
-    .answersByClickLock = false,
-    .playAgain = WeekAgain,
-    .stop = BackToTheMap,
 };
 
 // Six different numbers 0 to 5, each drawn again while it repeats one taken.
@@ -361,14 +311,6 @@ void SlideToJoin() {
     audio.voice.LoadAndPlay("slide2join-start.wav");
 }
 
-// A sun object's frame changes are counted in stepCount until it has shown them all.
-bool Animated(LONG id, LONG frames) {
-    FrameUpdate& f = frameUpdate;
-    if (ScreenObject* object = Find(id); object && object->Update(timeGetTime()))
-        ++f.stepCount;
-    return f.stepCount >= frames;
-}
-
 void DayTurn() {
     FrameUpdate& f = frameUpdate;
     const LONG d = f.dayIndex;
@@ -528,80 +470,6 @@ void DayDone() {
     }
 }
 
-// After Sunday: the sunrise face, the balloons for a first week, the award.
-void EndOfTheWeek() {
-    FrameUpdate& f = frameUpdate;
-    const bool won = balloonRecord.HasWon(BalloonActivity::DaysOfTheWeek);
-    switch (f.state) {
-    case 20:
-        if (!After(1500))
-            break;
-        SetClickable({kLeftMenuBar.balloon, kLeftMenuBar.exit, kLeftMenuBar.home}, false);
-        Show(kSunriseFace);
-        audio.voice.LoadAndPlay("sunrise.wav");
-        f.stepCount = 1;
-        GoTo(21);
-        break;
-    case 21:
-        if (Animated(kSunriseFace, 17))
-            GoTo(22);
-        break;
-    case 22:
-        if (!After(1000))
-            break;
-        if (!won) {
-            ReleaseCelebrationBalloons(0);
-            audio.effects.LoadAndPlay("cheer.wav");
-        }
-        GoTo(23);
-        break;
-    case 23:
-        if (!won && !After(3000))
-            f.UpdateBalloons();
-        else
-            GoTo(24);
-        break;
-    case 24:
-        if (won) {
-            Show(kSunriseMouth);
-            audio.effects.LoadAndPlay("big-pop.wav");
-            audio.voice.LoadAndPlay("goodjob.wav");
-            GoTo(25);
-            break;
-        }
-        // The balloons fly off before the face speaks.
-        while (!CelebrationBalloonsGone())
-            f.RenderFrame();
-        Show(kSunriseMouth);
-        audio.voice.LoadAndPlay("goodjob.wav");
-        GoTo(25);
-        break;
-    case 25:
-        if (!MouthTalks(Channel::Voice, kSunriseMouth))
-            break;
-        if (won) {
-            GoTo(kAwardState + kPlayAgainAsked);
-        } else {
-            audio.voice.LoadAndPlay("youwonaballoon.wav");
-            GoTo(26);
-        }
-        break;
-    case 26:
-        if (MouthTalks(Channel::Voice, kSunriseMouth))
-            GoTo(kAwardState + kBalloonAwarded);
-        break;
-    case 28:
-        if (After(1000)) {
-            SetClickable({kLeftMenuBar.balloon, kLeftMenuBar.exit, kLeftMenuBar.home}, true);
-            f.dayIndex = 0;
-            GoTo(6);
-        }
-        break;
-    default:
-        break;
-    }
-}
-
 // Help: the buttons and the day go, the introduction plays again, and the
 // day's turn starts anew.
 void Help() {
@@ -627,6 +495,26 @@ void Help() {
 
 } // namespace
 
+namespace days {
+
+void BackToTheMap() {
+    FrameUpdate& f = frameUpdate;
+    f.hoverEnabled = false;
+    BusyCursor();
+    display.SetClearEachFrame(false);
+    GoHome(kRightMap, "roundthemountain.wav");
+}
+
+// A sun object's frame changes are counted in stepCount until it has shown them all.
+bool Animated(LONG id, LONG frames) {
+    FrameUpdate& f = frameUpdate;
+    if (ScreenObject* object = Find(id); object && object->Update(timeGetTime()))
+        ++f.stepCount;
+    return f.stepCount >= frames;
+}
+
+} // namespace days
+
 void DaysUpdate() {
     const LONG state = frameUpdate.state;
     if (state < 6)
@@ -644,7 +532,7 @@ void DaysUpdate() {
     else if (state < kHelpState + 10)
         Help();
     else if (state >= kAwardState && state < 400)
-        RunPhases(kDaysAward, kAwardState, BalloonAwardStep);
+        AwardAndQuestion();
 }
 
 void DaysClick(ListElem* selected) {
