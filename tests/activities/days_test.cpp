@@ -159,14 +159,16 @@ TEST_F(Days, AWeekPlayedRightWinsTheDaysBalloonAndNoLeadsToTheRightMap) {
     EXPECT_EQ(ReadTextFile(install.dir() + "/play-sp-demo.dat"), "ANA; 0 1 0 0 0 0 0 0 0 ");
     EXPECT_EQ(Screens(run), (std::vector<int>{22, 14, 13}));
 
-    // Wednesday's turn: its picture on its row, the six buttons in the others.
+    // Wednesday's turn: its picture on its row, the six buttons in the others
+    // (pixels below the words, inside the pictures).
     KeepShot(run, "turn", "days-turn");
-    const int wednesday = 2 + 68 * 2 + 32;
-    EXPECT_FALSE(Near(ShotPixel(run, "turn", 200, wednesday), 0x000000));
-    EXPECT_TRUE(Near(ShotPixel(run, "turn", 450, wednesday), 0x000000));
+    auto below = [](int row) { return 2 + 68 * row + 54; };
+    EXPECT_FALSE(Near(ShotPixel(run, "turn", 110, below(2)), 0x000000));
+    EXPECT_TRUE(Near(ShotPixel(run, "turn", 380, below(2)), 0x000000));
     for (int row = 0; row < 7; ++row) {
+        EXPECT_EQ(Near(ShotPixel(run, "turn", 110, below(row)), 0x000000), row != 2) << row;
         if (row != 2) {
-            EXPECT_FALSE(Near(ShotPixel(run, "turn", 450, 2 + 68 * row + 32), 0x000000)) << row;
+            EXPECT_FALSE(Near(ShotPixel(run, "turn", 380, below(row)), 0x000000)) << row;
         }
     }
 }
