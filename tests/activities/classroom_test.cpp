@@ -29,27 +29,28 @@ struct Item {
     int x, y, width, height, layer;
     int category;
     const char* english;
+    int created; // later ones win clicks on their layer
 };
 
 // clang-format off
 constexpr Item kItems[] = {
-    {80, 110, 301, 100,  60, 5,  1, "stapler.wav"},
-    {81, 110, 301,  90,  40, 5,  1, "pencil.wav"},
-    {82, 212, 268,  80,  70, 5,  2, "tape.wav"},
-    {83, 212, 268,  90,  90, 5,  2, "magnifyingglass.wav"},
-    {84, 256, 347,  90,  70, 5,  3, "paper.wav"},
-    {85, 256, 347,  60,  90, 5,  3, "glue.wav"},
-    {86, 414, 320,  90,  70, 5,  4, "scissors.wav"},
-    {87, 414, 320,  80,  50, 5,  4, "crayon.wav"},
-    {88, 168, 179,  80,  40, 5,  5, "pen.wav"},
-    {89, 168, 179,  70,  90, 5,  5, "calculator.wav"},
-    {90, 310, 208,  90,  80, 5,  6, "book.wav"},
-    {91, 310, 208, 120, 100, 5,  6, "computer.wav"},
-    {92, 472,  86,  60, 120, 5,  7, "extinguisher.wav"},
-    {93, 159,  80, 110, 230, 4,  8, "door.wav"},
-    {94, 177, 206, 160, 130, 5,  9, "window.wav"},
-    {95, 538, 139,  60,  40, 5, 10, "chalk.wav"},
-    {96, 526, 315,  80, 100, 5, 11, "trashcan.wav"},
+    {80, 110, 301, 100,  60, 5,  1, "stapler.wav", 15},
+    {81, 110, 301,  90,  40, 5,  1, "pencil.wav", 11},
+    {82, 212, 268,  80,  70, 5,  2, "tape.wav", 16},
+    {83, 212, 268,  90,  90, 5,  2, "magnifyingglass.wav", 8},
+    {84, 256, 347,  90,  70, 5,  3, "paper.wav", 9},
+    {85, 256, 347,  60,  90, 5,  3, "glue.wav", 7},
+    {86, 414, 320,  90,  70, 5,  4, "scissors.wav", 14},
+    {87, 414, 320,  80,  50, 5,  4, "crayon.wav", 5},
+    {88, 168, 179,  80,  40, 5,  5, "pen.wav", 10},
+    {89, 168, 179,  70,  90, 5,  5, "calculator.wav", 2},
+    {90, 310, 208,  90,  80, 5,  6, "book.wav", 1},
+    {91, 310, 208, 120, 100, 5,  6, "computer.wav", 4},
+    {92, 472,  86,  60, 120, 5,  7, "extinguisher.wav", 6},
+    {93, 159,  80, 110, 230, 4,  8, "door.wav", 12},
+    {94, 177, 206, 160, 130, 5,  9, "window.wav", 13},
+    {95, 538, 139,  60,  40, 5, 10, "chalk.wav", 3},
+    {96, 526, 315,  80, 100, 5, 11, "trashcan.wav", 17},
 };
 // clang-format on
 
@@ -71,42 +72,51 @@ bool Inside(const Item& item, int x, int y) {
     return item.x < x && x < item.x + item.width && item.y < y && y < item.y + item.height;
 }
 
-// A point of the object that no other object of another category on its
-// layer or above covers.
-std::string ClickOn(int id) {
-    const Item& item = ItemOf(id);
-    for (int y = item.y + 4; y < item.y + item.height; y += 4)
-        for (int x = item.x + 4; x < item.x + item.width; x += 4) {
-            bool covered = false;
-            for (const Item& other : kItems)
-                covered = covered || (other.category != item.category &&
-                                      other.layer >= item.layer && Inside(other, x, y));
-            if (!covered)
+// Whether another category's object takes a click at (x, y) from the item:
+// a higher layer, or the same layer and created later.
+bool Covers(const Item& other, const Item& item, int x, int y) {
+    return other.category != item.category && Inside(other, x, y) &&
+           (other.layer > item.layer ||
+            (other.layer == item.layer && other.created > item.created));
+}
+
+// The yes and no buttons of the questions, which blind clicks keep clear of.
+bool OnAnswerButtons(int x, int y) {
+    return y > 340 && y < 388 && x > 151 && x < 289;
+}
+
+// A point where a click reaches every object of `ids` (one, or both of a
+// pair), whatever else is shown.
+std::string ClickReaching(const std::vector<int>& ids) {
+    for (int y = 2; y < 480; y += 2)
+        for (int x = 92; x < 640; x += 2) {
+            if (OnAnswerButtons(x, y))
+                continue;
+            bool reaches = true;
+            for (int id : ids) {
+                const Item& item = ItemOf(id);
+                reaches = reaches && Inside(item, x, y);
+                for (const Item& other : kItems)
+                    reaches = reaches && !Covers(other, item, x, y);
+            }
+            if (reaches)
                 return Click(x, y);
         }
-    ADD_FAILURE() << "no free point on " << id;
+    ADD_FAILURE() << "no point reaches " << ids.front();
     return "";
 }
 
-// A point inside whichever object of the category a set holds, clear of the
-// yes and no buttons: blind clicks there answer without knowing the set.
+std::string ClickOn(int id) {
+    return ClickReaching({id});
+}
+
+// Blind clicks there answer without knowing the set.
 std::string ClickOnCategory(int category) {
-    for (int y = 4; y < 480; y += 4)
-        for (int x = 94; x < 640; x += 4) {
-            if (x > 145 && x < 295 && y > 334 && y < 394)
-                continue;
-            bool fits = true;
-            for (const Item& item : kItems) {
-                if (item.category == category)
-                    fits = fits && Inside(item, x, y);
-                else if (item.layer >= 4 && Inside(item, x, y))
-                    fits = false;
-            }
-            if (fits)
-                return Click(x, y);
-        }
-    ADD_FAILURE() << "no free point for category " << category;
-    return "";
+    std::vector<int> ids;
+    for (const Item& item : kItems)
+        if (item.category == category)
+            ids.push_back(item.id);
+    return ClickReaching(ids);
 }
 
 class Classroom : public ::testing::Test {
