@@ -18,6 +18,7 @@ constexpr LONG kBalloonScreen = 21;
 enum Phase : LONG {
     Begin,
     Arriving,
+    Praising,
     GoodJob,
     WonABalloon,
     BalloonsAway,
@@ -25,6 +26,7 @@ enum Phase : LONG {
     AskAgain,
     Answering,
 };
+static_assert(Awarded == kBalloonAwarded && AskAgain == kPlayAgainAsked);
 
 void FindBalloons(LONG layer) {
     for (int i = 0; i < 10; ++i) {
@@ -81,10 +83,11 @@ void GoToSurprise() {
 }
 
 void AskToPlayAgain(const BalloonAward& award) {
-    audio.voice.LoadAndPlay("want2playagain.wav");
+    audio.voice.LoadAndPlay(award.question);
     ShowPanel(award.panel, award.panelAt, award.panelLayer);
     PlaceAnswerButtons(award.yes, award.no, award.buttonLayer);
-    audio.effects.LoadAndPlay("big-pop.wav");
+    if (award.questionPopsUp)
+        audio.effects.LoadAndPlay("big-pop.wav");
     frameUpdate.BusyWait(300);
 }
 
@@ -94,6 +97,18 @@ void PutQuestionAway(const BalloonAward& award) {
 }
 
 } // namespace
+
+void ReleaseCelebrationBalloons(LONG layer) {
+    FindBalloons(layer);
+    ReleaseBalloons();
+}
+
+bool CelebrationBalloonsGone() {
+    if (!BalloonsFlyAway())
+        return false;
+    HideBalloons();
+    return true;
+}
 
 LONG BalloonAwardStep(const BalloonAward& award, LONG phase) {
     FrameUpdate& f = frameUpdate;
@@ -117,12 +132,18 @@ LONG BalloonAwardStep(const BalloonAward& award, LONG phase) {
         BalloonsRise();
         if (!SlideOnStep(*award.guide))
             return Arriving;
+        return Praising;
+    case Praising:
+        BalloonsRise();
+        Blink();
+        if (award.pauseBeforePraise && !After(award.pauseBeforePraise))
+            return Praising;
         audio.voice.LoadAndPlay("goodjob.wav");
         return GoodJob;
     case GoodJob:
         BalloonsRise();
         Blink();
-        if (!MouthTalks())
+        if (!MouthTalks(Channel::Voice, award.guide->mouth))
             return GoodJob;
         if (f.balloonAlreadyWon)
             return AskAgain;
@@ -131,7 +152,7 @@ LONG BalloonAwardStep(const BalloonAward& award, LONG phase) {
     case WonABalloon:
         BalloonsRise();
         Blink();
-        return MouthTalks() ? BalloonsAway : WonABalloon;
+        return MouthTalks(Channel::Voice, award.guide->mouth) ? BalloonsAway : WonABalloon;
     case BalloonsAway:
         Blink();
         if (!BalloonsFlyAway())
@@ -153,7 +174,7 @@ LONG BalloonAwardStep(const BalloonAward& award, LONG phase) {
     case Answering:
     default: {
         Blink();
-        MouthTalks();
+        MouthTalks(Channel::Voice, award.guide->mouth);
         LONG answer = TakeQuestionAnswer(award.answersByClickLock);
         if (answer != 89 && answer != 78)
             return Answering;

@@ -25,8 +25,26 @@ struct BalloonAward {
     // loads another screen.
     void (*playAgain)();
     void (*stop)();
+    // After the guide has arrived, before "goodjob.wav".
+    DWORD pauseBeforePraise = 0;
+    // The question after the award: its recording, and whether the panel
+    // pops up with "big-pop.wav" (the classroom asks to continue instead).
+    const char* question = "want2playagain.wav";
+    bool questionPopsUp = true;
 };
 
-// Phases 0 to 10, run by RunPhases; the answers end it with kStateChosen, the
+// For a screen that raises the celebration balloons itself: all ten shown at
+// their start (on that layer; 0 keeps theirs), and, each frame until they
+// have gone, one step of their flight away; then they are hidden.
+void ReleaseCelebrationBalloons(LONG layer);
+bool CelebrationBalloonsGone();
+
+// Where a screen that brings on its own guide and balloons joins the
+// sequence: at the award itself, or, with the balloon already won, at the
+// question.
+constexpr LONG kBalloonAwarded = 6;
+constexpr LONG kPlayAgainAsked = 7;
+
+// Phases 0 to 11, run by RunPhases; the answers end it with kStateChosen, the
 // ninth balloon with kScreenLeft.
 LONG BalloonAwardStep(const BalloonAward& award, LONG phase);

@@ -128,6 +128,10 @@ bool MouthTalks(Channel channel, LONG mouthId) {
     return true;
 }
 
+LONG MouthOf(const GuideParts* guide) {
+    return guide ? guide->mouth : kGuideMouth;
+}
+
 void MouthFollowsVoice() {
     MouthTalks(Channel::Voice);
 }

@@ -53,6 +53,8 @@ bool SlideOffStep(const GuideParts& guide);
 // Animates the mouth while the channel plays; once it has stopped the mouth
 // is closed and the answer is true.
 bool MouthTalks(Channel channel = Channel::Voice, LONG mouth = kGuideMouth);
+// The mouth of a sequence's guide; the shared mouth when it brings none.
+LONG MouthOf(const GuideParts* guide);
 // The mouth follows the voice: moving while it plays, closed otherwise.
 void MouthFollowsVoice();
 // The eyes' blink, every frame the guide is on screen.

@@ -28,7 +28,7 @@ LONG GuideTalkStep(const GuideTalk& talk, LONG phase) {
         return Talking;
     case Talking:
         Blink();
-        return MouthTalks(talk.channel) ? Resting : Talking;
+        return MouthTalks(talk.channel, MouthOf(talk.guide)) ? Resting : Talking;
     case Resting:
         Blink();
         if (!After(talk.pauseAfter))

@@ -1,5 +1,6 @@
 // The places of the maps: a click says the place's Spanish name in a bubble,
 // then opens its popup, or takes the road to the gas station.
+#include "activities/activity_screens.h"
 #include "activities/screen_kit.h"
 #include "activities/town_map.h"
 #include "activities/word_bubble.h"
@@ -22,25 +23,26 @@ struct MapPlace {
     const char* recording;
     DWORD pause;
     LONG popup;
+    LONG activity; // opened instead of the popup in the full edition; 0: none
 };
 
 // clang-format off
 constexpr MapPlace kPlaces[] = {
-    {kCentreMap,  3, "Lago",          {461, 256}, "lake-sp.wav",     1500, 6006},
-    {kCentreMap,  5, "Carrusel",      {244,  15}, "carousel-sp.wav", 1500, 6002},
-    {kCentreMap,  4, nullptr,         {  0,   0}, nullptr,            300, 6008},
-    {kLeftMap,    7, "Tienda",        { 56, 167}, "store-sp.wav",    1000, 6013},
-    {kLeftMap,    8, "Alcald\xED" "a", {506,  25}, "cityhall-sp.wav", 2500, 6003},
-    {kLeftMap,   12, "Luna",          {137,  44}, "moon-sp.wav",     2000, 6007},
-    {kLeftMap,    9, "Carretera",     {363, 361}, "road-sp.wav",     1000, kRoad},
-    {kLeftMap,   10, "Carretera",     {363, 361}, "road-sp.wav",     1000, kRoad},
-    {kLeftMap,   11, "Carretera",     {363, 361}, "road-sp.wav",     1000, kRoad},
-    {kRightMap,  14, "Escuela",       {317, 165}, "school-sp.wav",   1000, 6009},
-    {kRightMap,  15, "Casa",          { 24,  28}, "house-sp.wav",    1000, 6005},
-    {kRightMap,  16, "Sol",           {473,  25}, "sun-sp.wav",      1000, 6004},
-    {kRightMap,  17, "Carretera",     {153, 353}, "road-sp.wav",     1000, kRoad},
-    {kRightMap,  18, "Carretera",     {153, 353}, "road-sp.wav",     1000, kRoad},
-    {kRightMap,  19, "Carretera",     {153, 353}, "road-sp.wav",     1000, kRoad},
+    {kCentreMap,  3, "Lago",          {461, 256}, "lake-sp.wav",     1500, 6006, 0},
+    {kCentreMap,  5, "Carrusel",      {244,  15}, "carousel-sp.wav", 1500, 6002, kCircus},
+    {kCentreMap,  4, nullptr,         {  0,   0}, nullptr,            300, 6008, 0},
+    {kLeftMap,    7, "Tienda",        { 56, 167}, "store-sp.wav",    1000, 6013, 0},
+    {kLeftMap,    8, "Alcald\xED" "a", {506,  25}, "cityhall-sp.wav", 2500, 6003, 0},
+    {kLeftMap,   12, "Luna",          {137,  44}, "moon-sp.wav",     2000, 6007, 0},
+    {kLeftMap,    9, "Carretera",     {363, 361}, "road-sp.wav",     1000, kRoad, 0},
+    {kLeftMap,   10, "Carretera",     {363, 361}, "road-sp.wav",     1000, kRoad, 0},
+    {kLeftMap,   11, "Carretera",     {363, 361}, "road-sp.wav",     1000, kRoad, 0},
+    {kRightMap,  14, "Escuela",       {317, 165}, "school-sp.wav",   1000, 6009, kClassroom},
+    {kRightMap,  15, "Casa",          { 24,  28}, "house-sp.wav",    1000, 6005, 0},
+    {kRightMap,  16, "Sol",           {473,  25}, "sun-sp.wav",      1000, 6004, kDaysOfTheWeek},
+    {kRightMap,  17, "Carretera",     {153, 353}, "road-sp.wav",     1000, kRoad, 0},
+    {kRightMap,  18, "Carretera",     {153, 353}, "road-sp.wav",     1000, kRoad, 0},
+    {kRightMap,  19, "Carretera",     {153, 353}, "road-sp.wav",     1000, kRoad, 0},
 };
 // clang-format on
 
@@ -67,6 +69,14 @@ void TakeTheRoad(const MapPlace& place) {
     frameUpdate.numberRange = 1;
 }
 
+// The full edition: the place's name, then its activity.
+void OpenActivity(const MapPlace& place) {
+    frameUpdate.hoverEnabled = false;
+    BusyCursor();
+    SayName(place);
+    ChangeScreen(place.activity);
+}
+
 } // namespace
 
 bool ClickPlace(LONG id) {
@@ -79,6 +89,10 @@ bool ClickPlace(LONG id) {
     frameUpdate.flyerSoundWasOn = false;
     if (place->popup == kRoad) {
         TakeTheRoad(*place);
+        return true;
+    }
+    if (fullEdition && place->activity) {
+        OpenActivity(*place);
         return true;
     }
     SayName(*place);

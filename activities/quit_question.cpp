@@ -59,9 +59,7 @@ LONG QuitQuestionStep(const QuitQuestion& question, LONG phase) {
         return Talking;
     case Talking:
         Blink();
-        return MouthTalks(question.voice, question.guide ? question.guide->mouth : kGuideMouth)
-                   ? Answering
-                   : Talking;
+        return MouthTalks(question.voice, MouthOf(question.guide)) ? Answering : Talking;
     case Answering: {
         Blink();
         LONG answer = TakeQuestionAnswer(question.answersByClickLock);

@@ -117,6 +117,10 @@ void PlaceAnswerButtons(Point yes, Point no, LONG layer) {
     SetClickable({kYesButton, kNoButton}, true);
 }
 
+const char* VariantPrompt(const char* plain, const char* v2) {
+    return PromptVariantFlag == 1 ? plain : v2;
+}
+
 void PointerCursor() {
     mouseCursor.SetMode(1);
 }

@@ -42,6 +42,10 @@ LONG TakeQuestionAnswer(bool answersByClickLock);
 void ShowPanel(LONG panel, Point at, LONG layer);
 void PlaceAnswerButtons(Point yes, Point no, LONG layer);
 
+// The plain recording of a prompt while PromptVariantFlag is 1, the "-v2"
+// one otherwise.
+const char* VariantPrompt(const char* plain, const char* v2);
+
 // Pointer or busy clock.
 void PointerCursor();
 // The busy clock, drawn at once, before a slow step.

@@ -1,6 +1,7 @@
 // The handler table: each screen's row, chosen by the ScreenId.
 #include "shell/screen_table.h"
 
+#include "activities/activity_screens.h"
 #include "activities/balloon_reward.h"
 #include "activities/intro_signin.h"
 #include "activities/list_only_screens.h"
@@ -33,6 +34,13 @@ const ScreenHandlers kGasStationHandlers{
 const ScreenHandlers kRaceHandlers{
     .update = RaceUpdate, .click = RaceClick, .busyWaitWork = RaceBusyWaitWork, .key = nullptr};
 
+const ScreenHandlers kCircusHandlers{
+    .update = CircusUpdate, .click = CircusClick, .busyWaitWork = nullptr, .key = nullptr};
+const ScreenHandlers kClassroomHandlers{
+    .update = ClassroomUpdate, .click = ClassroomClick, .busyWaitWork = nullptr, .key = nullptr};
+const ScreenHandlers kDaysHandlers{
+    .update = DaysUpdate, .click = DaysClick, .busyWaitWork = nullptr, .key = nullptr};
+
 } // namespace
 
 const ScreenHandlers* HandlersForScreen(LONG screenId) {
@@ -42,8 +50,14 @@ const ScreenHandlers* HandlersForScreen(LONG screenId) {
     case kLeftMap:
     case kRightMap:
         return &kSideMapHandlers;
+    case kCircus:
+        return &kCircusHandlers;
     case kGasStation:
         return &kGasStationHandlers;
+    case kClassroom:
+        return &kClassroomHandlers;
+    case kDaysOfTheWeek:
+        return &kDaysHandlers;
     case kRace:
         return &kRaceHandlers;
     case 21:

@@ -12,9 +12,12 @@
 namespace {
 
 const char kUsage[] =
-    "usage: vocabuloon [--windowed] [--renderer NAME] [--fault TEXT]...\n"
-    "       vocabuloon --headless --script FILE --out DIR [--time SECONDS] [--fault TEXT]...\n"
+    "usage: vocabuloon [--full] [--windowed] [--renderer NAME] [--fault TEXT]...\n"
+    "       vocabuloon --headless --script FILE --out DIR [--full] [--time SECONDS] [--fault "
+    "TEXT]...\n"
     "\n"
+    "  --full          the full edition: the circus, the school and the sun open\n"
+    "                  their activities from the maps\n"
     "  --windowed      play in a resizable window instead of full screen\n"
     "  --renderer NAME the SDL renderer that shows the page (software, opengl, opengles2;\n"
     "                  also SDL_RENDER_DRIVER); software unless one is named\n"
@@ -36,6 +39,7 @@ const char kUsage[] =
 
 int main(int argc, char** argv) {
     platform::HostOptions options;
+    bool full = false;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         auto value = [&]() -> std::string {
@@ -43,7 +47,9 @@ int main(int argc, char** argv) {
                 Usage((arg + " needs a value").c_str());
             return argv[++i];
         };
-        if (arg == "--headless")
+        if (arg == "--full")
+            full = true;
+        else if (arg == "--headless")
             options.headless = true;
         else if (arg == "--windowed")
             options.windowed = true;
@@ -70,6 +76,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "vocabuloon: %s\n", why.c_str());
         return 2;
     }
-    char commandLine[] = "";
-    return WinMain(GetModuleHandleA(nullptr), nullptr, commandLine, SW_SHOWNORMAL);
+    // The game reads its edition from the command line, as WinMain receives it.
+    char fullCommandLine[] = "--full";
+    char plainCommandLine[] = "";
+    return WinMain(GetModuleHandleA(nullptr), nullptr, full ? fullCommandLine : plainCommandLine,
+                   SW_SHOWNORMAL);
 }

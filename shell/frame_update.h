@@ -96,6 +96,36 @@ class FrameUpdate {
     LONG movedLane = 0;
     LONG movingLane = -1; // -1: none is moving
 
+    // Days of the week (14): the picture or day being shown, a counter of
+    // wrong answers, notes and frames, the answer buttons in play (ids: for
+    // day d entry d is Sunday's), and the random rows and order they come in.
+    LONG dayIndex = 0;
+    LONG stepCount = 0;
+    LONG dayButtons[7] = {};
+    LONG rowOrder[6] = {};
+    LONG buttonOrder[6] = {};
+
+    // School classroom (6): the set's size (it grows from visit to visit of
+    // the loop), its objects in the order shown, the turn, wrong clicks on it,
+    // whether a presentation's pause runs, which instructions the guide gives.
+    LONG schoolSetSize = 1;
+    LONG schoolSet[11] = {};
+    LONG turn = 0;
+    LONG wrongCount = 0;
+    bool presenting = false;
+    bool firstInstructions = false;
+
+    // Circus (2): the animal on each stand place (1 to 9), the order the
+    // places are asked in, the question, wrong tries on it, the act, the
+    // act's and the help's step, and whether music played before a question.
+    LONG slotAnimal[10] = {};
+    LONG askOrder[10] = {};
+    LONG questionIndex = 0;
+    LONG wrongTries = 0;
+    LONG actNumber = 1;
+    LONG stepCounter = 0;
+    bool musicWasPlaying = false;
+
   private:
     void PlayClickSound(ListElem* selected);
     void BusyWaitExtraWork(DWORD now);

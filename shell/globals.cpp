@@ -18,6 +18,7 @@ char installPath[256];
 char wavPath[256];
 char imagePath[256];
 bool appActive = false;
+bool fullEdition = false;
 bool ntFontSizes = false;
 BYTE PromptVariantFlag = 0;
 

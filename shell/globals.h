@@ -47,6 +47,8 @@ extern char wavPath[256];
 extern char imagePath[256];
 
 extern bool appActive;
+// The full edition: the map places whose activity this program has open it.
+extern bool fullEdition;
 extern bool ntFontSizes;
 // Chooses between the plain and "-v2" recordings of variant prompts.
 extern BYTE PromptVariantFlag;

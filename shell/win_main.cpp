@@ -56,6 +56,24 @@ bool CheckOperatingSystem() {
     std::exit(1);
 }
 
+// "--full" among the words of the command line.
+bool AsksForFullEdition(const char* commandLine) {
+    static constexpr char kFull[] = "--full";
+    const char* word = commandLine;
+    while (word && *word) {
+        while (*word == ' ')
+            ++word;
+        const char* end = word;
+        while (*end && *end != ' ')
+            ++end;
+        if (static_cast<size_t>(end - word) == sizeof kFull - 1 &&
+            std::strncmp(word, kFull, sizeof kFull - 1) == 0)
+            return true;
+        word = end;
+    }
+    return false;
+}
+
 void ReadInstallPath(HWND window) {
     HKEY key = nullptr;
     LONG result = RegOpenKeyExA(HKEY_LOCAL_MACHINE, kRegistryKey, 0, KEY_QUERY_VALUE, &key);
@@ -101,7 +119,8 @@ int MainLoop() {
 
 } // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCommand) {
+    fullEdition = AsksForFullEdition(commandLine);
     frameUpdate.SeedRandom();
 
     WNDCLASSEXA windowClass{};
