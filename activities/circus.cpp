@@ -103,13 +103,14 @@ void DrawStand() {
         } while (taken);
         f.askOrder[i] = place;
     }
-    // The stand, places 1 to 9, and the places in the order they are asked: a
-    // headless run tells from it which animal makes the noise it hears.
-    TraceNote("stand %d %d %d %d %d %d %d %d %d asks %d %d %d %d %d %d %d %d %d", f.slotAnimal[1],
-              f.slotAnimal[2], f.slotAnimal[3], f.slotAnimal[4], f.slotAnimal[5], f.slotAnimal[6],
-              f.slotAnimal[7], f.slotAnimal[8], f.slotAnimal[9], f.askOrder[1], f.askOrder[2],
-              f.askOrder[3], f.askOrder[4], f.askOrder[5], f.askOrder[6], f.askOrder[7],
-              f.askOrder[8], f.askOrder[9]);
+    // The stand, places 1 to 9, the places in the order they are asked and the
+    // act on the stage: a headless run tells from it which animal makes the
+    // noise it hears.
+    TraceNote("stand %d %d %d %d %d %d %d %d %d asks %d %d %d %d %d %d %d %d %d act %d",
+              f.slotAnimal[1], f.slotAnimal[2], f.slotAnimal[3], f.slotAnimal[4], f.slotAnimal[5],
+              f.slotAnimal[6], f.slotAnimal[7], f.slotAnimal[8], f.slotAnimal[9], f.askOrder[1],
+              f.askOrder[2], f.askOrder[3], f.askOrder[4], f.askOrder[5], f.askOrder[6],
+              f.askOrder[7], f.askOrder[8], f.askOrder[9], f.actNumber);
 }
 
 // The cart and everything on it back at the left, off the screen.

@@ -53,17 +53,19 @@ std::string ClickPlace(int place) {
 struct Stand {
     int animal[10] = {};
     int asks[10] = {};
+    int act = 0;
 };
 
 Stand ReadStand(const std::vector<std::string>& note) {
     Stand stand;
-    EXPECT_EQ(note.size(), 19u);
-    if (note.size() != 19u)
+    EXPECT_EQ(note.size(), 21u);
+    if (note.size() != 21u)
         return stand;
     for (int place = 1; place <= 9; ++place) {
         stand.animal[place] = std::stoi(note[place - 1]);
         stand.asks[place] = std::stoi(note[9 + place]);
     }
+    stand.act = std::stoi(note[20]);
     return stand;
 }
 
@@ -74,7 +76,7 @@ class Circus : public ::testing::Test {
     // The stand of the first game and when its first noise is heard, from a
     // run that only watches.
     void Watch(const std::string& prefix) {
-        GameResult run = install.Run(prefix + "screen 2\nwait 40000\n");
+        GameResult run = Play(prefix + "screen 2\nwait 40000\n");
         auto notes = Notes(run, "stand");
         ASSERT_EQ(notes.size(), 1u);
         stand = ReadStand(notes[0]);
@@ -101,14 +103,22 @@ class Circus : public ::testing::Test {
                Wait(kToTheQuestion);
     }
 
+    // Every run of a test: the same calendar time, so the same draws.
+    GameResult Play(const std::string& script) { return install.Run(script, args); }
+
     GameInstall install;
+    std::vector<std::string> args;
     Stand stand;
     int64_t firstNoise = 0;
 };
 
-TEST_F(Circus, AGamePlayedToItsBalloonAndNoLeadsToTheCentreMap) {
+// At two calendar times: two different draws of the stand and the act.
+class CircusAtTime : public Circus, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(CircusAtTime, AGamePlayedToItsBalloonAndNoLeadsToTheCentreMap) {
+    args = {"--time", GetParam()};
     Watch("");
-    GameResult run = install.Run(Game("") + Click(kNo[0], kNo[1]) + Wait(3000));
+    GameResult run = Play(Game("") + Click(kNo[0], kNo[1]) + Wait(3000));
     // The stand: five different blue animals, then four different white ones.
     std::set<int> blue, white;
     for (int place = 1; place <= 9; ++place) {
@@ -138,6 +148,40 @@ TEST_F(Circus, AGamePlayedToItsBalloonAndNoLeadsToTheCentreMap) {
     EXPECT_EQ(Count(sounds, "answer-wrong.wav"), 0);
     EXPECT_EQ(ReadTextFile(install.dir() + "/play-sp-demo.dat"), "ANA; 1 0 0 0 0 0 0 0 0 ");
     EXPECT_EQ(Screens(run), (std::vector<int>{22, 2, 1}));
+    const char* actSound[4] = {"", "bicycle.wav", "lionmouth.wav", "outofcannon2.wav"};
+    ASSERT_TRUE(stand.act >= 1 && stand.act <= 3);
+    EXPECT_TRUE(Contains(sounds, actSound[stand.act]));
+}
+
+INSTANTIATE_TEST_SUITE_P(Calendar, CircusAtTime, ::testing::Values("1700000000", "1767225600"));
+
+// The draws over many calendar times: always five different blue animals and
+// four different white ones, every place asked once, and each act comes first
+// for some.
+TEST_F(Circus, EveryDrawFillsTheStandAndAsksEachPlaceOnce) {
+    std::set<int> acts;
+    std::set<std::string> stands;
+    for (int day = 0; day < 16; ++day) {
+        args = {"--time", std::to_string(1700000000 + 86400 * day)};
+        GameResult run = Play("screen 2\nwait 1000\n");
+        auto notes = Notes(run, "stand");
+        ASSERT_EQ(notes.size(), 1u);
+        Stand drawn = ReadStand(notes[0]);
+        std::set<int> blue(drawn.animal + 1, drawn.animal + 6);
+        std::set<int> white(drawn.animal + 6, drawn.animal + 10);
+        EXPECT_EQ(blue.size(), 5u);
+        EXPECT_EQ(white.size(), 4u);
+        EXPECT_TRUE(*blue.begin() >= 51 && *blue.rbegin() <= 63);
+        EXPECT_TRUE(*white.begin() >= 67 && *white.rbegin() <= 77);
+        EXPECT_EQ(std::set<int>(drawn.asks + 1, drawn.asks + 10).size(), 9u);
+        acts.insert(drawn.act);
+        std::string key;
+        for (const std::string& word : notes[0])
+            key += word + " ";
+        stands.insert(key);
+    }
+    EXPECT_EQ(acts, (std::set<int>{1, 2, 3}));
+    EXPECT_GE(stands.size(), 15u);
 }
 
 // The stand full of animals, drawn without the key: a green animal covers
@@ -149,7 +193,7 @@ TEST_F(Circus, TheStandIsFullOfAnimalsDrawnWithoutTheKey) {
                              "blue-rhino.bmp", "blue-sheep.bmp", "blue-walrus.bmp"})
         install.AddPicture(name, 140, 95, 0x00FF00);
     Watch("");
-    GameResult run = install.Run("screen 2\n" + Wait(firstNoise) + "shot stand\n");
+    GameResult run = Play("screen 2\n" + Wait(firstNoise) + "shot stand\n");
     KeepShot(run, "stand", "circus-stand");
     for (int place = 1; place <= 5; ++place)
         EXPECT_TRUE(Near(ShotPixel(run, "stand", kPlaces[place].x + 70, kPlaces[place].y + 47),
@@ -171,7 +215,7 @@ TEST_F(Circus, TwoWrongAnswersAndTheReminderAfterTwentySeconds) {
         alsoWrong = 5;
     std::string script = "screen 2\n" + Wait(firstNoise + 1500) + ClickPlace(wrong) + Wait(5000) +
                          ClickPlace(alsoWrong) + Wait(12000) + Answer(2, 3) + Wait(30000);
-    GameResult run = install.Run(script);
+    GameResult run = Play(script);
     std::vector<std::string> sounds = Sounds(run);
     const int asked = stand.animal[stand.asks[1]];
     EXPECT_TRUE(InOrder(sounds, {Noise(asked), "answer-wrong.wav", Noise(asked), "answer-wrong.wav",
@@ -199,7 +243,7 @@ TEST_F(Circus, HelpGuideAndQuitWithTheMusicResumed) {
                          Click(kHelp[0], kHelp[1]) + Wait(50000) + Click(kGuide[0], kGuide[1]) +
                          Wait(10000) + Click(kExit[0], kExit[1]) + Wait(5000) + ClickPlace(5) +
                          Wait(3000) + Click(kYes[0], kYes[1]) + Wait(3000);
-    GameResult run = install.Run(script);
+    GameResult run = Play(script);
     KeepShot(run, "quit", "circus-quit");
     std::vector<std::string> sounds = Sounds(run);
     EXPECT_TRUE(InOrder(sounds, {"gladiator.wav", "sureuwant2quit.wav", "gladiator.wav"}));
@@ -219,8 +263,8 @@ TEST_F(Circus, PlayingAgainRollsTheCartOutAndInWithTheNextAct) {
     install.AddPicture("circuspic.bmp", 470, 310, 0xFF00FF);
     WriteSilence(install, "gladiator.wav", 3000);
     Watch("");
-    GameResult first = install.Run(Game("") + Click(kYes[0], kYes[1]) + Wait(40000) +
-                                   "shot again\n" + Wait(15000));
+    GameResult first =
+        Play(Game("") + Click(kYes[0], kYes[1]) + Wait(40000) + "shot again\n" + Wait(15000));
     KeepShot(first, "again", "circus-again");
     auto stands = Notes(first, "stand");
     ASSERT_EQ(stands.size(), 2u);
@@ -235,9 +279,9 @@ TEST_F(Circus, PlayingAgainRollsTheCartOutAndInWithTheNextAct) {
         TimeOfEvent(first, "sound " + Noise(second.animal[second.asks[1]]) + " voice", yes);
     ASSERT_GT(yes, 0);
     ASSERT_GT(noise, yes);
-    GameResult twice = install.Run(Game("") + Click(kYes[0], kYes[1]) + Wait(noise - yes + 1500) +
-                                   AnswerOn(second, 1, 9) + Wait(kToTheQuestion) +
-                                   Click(kNo[0], kNo[1]) + Wait(2000));
+    GameResult twice =
+        Play(Game("") + Click(kYes[0], kYes[1]) + Wait(noise - yes + 1500) +
+             AnswerOn(second, 1, 9) + Wait(kToTheQuestion) + Click(kNo[0], kNo[1]) + Wait(2000));
     std::vector<std::string> sounds = Sounds(twice);
     EXPECT_EQ(Count(sounds, "tada.wav"), 2);
     EXPECT_EQ(Count(sounds, "answer-right.wav"), 18);
@@ -246,6 +290,7 @@ TEST_F(Circus, PlayingAgainRollsTheCartOutAndInWithTheNextAct) {
     const bool lion = Contains(sounds, "lionmouth.wav");
     const bool cannon = Contains(sounds, "outofcannon2.wav");
     EXPECT_EQ(highWire + lion + cannon, 2);
+    EXPECT_EQ(second.act, stand.act % 3 + 1);
     EXPECT_EQ(Screens(twice), (std::vector<int>{22, 2, 1}));
 }
 

@@ -128,11 +128,14 @@ class Classroom : public ::testing::Test {
     // The runs are the same for every test, so what one learned serves all.
     void LearnSets(const std::string& prefix, int count) {
         static std::map<std::pair<std::string, int>, Learned> learned;
-        auto known = learned.find({prefix, count});
+        std::string key = prefix;
+        for (const std::string& arg : args)
+            key += " " + arg;
+        auto known = learned.find({key, count});
         if (known == learned.end()) {
             Learned fresh;
             ASSERT_NO_FATAL_FAILURE(Learn(prefix, count, fresh));
-            known = learned.emplace(std::make_pair(prefix, count), fresh).first;
+            known = learned.emplace(std::make_pair(key, count), fresh).first;
         }
         script = known->second.script;
         at = known->second.at;
@@ -148,7 +151,7 @@ class Classroom : public ::testing::Test {
     void Learn(const std::string& prefix, int count, Learned& into) {
         into.script = prefix + "screen 6\n";
         for (int k = 1; k <= count; ++k) {
-            GameResult run = install.Run(into.script + Wait(6000 * k + 30000));
+            GameResult run = Play(into.script + Wait(6000 * k + 30000));
             std::vector<std::vector<std::string>> notes = Notes(run, "set");
             ASSERT_GE(notes.size(), static_cast<size_t>(k));
             std::vector<int> set;
@@ -168,15 +171,23 @@ class Classroom : public ::testing::Test {
         }
     }
 
+    // Every run of a test: the same calendar time, so the same draws.
+    GameResult Play(const std::string& script) { return install.Run(script, args); }
+
     GameInstall install;
+    std::vector<std::string> args;
     std::string script;
     int64_t at = 0; // ms of script after entering the screen
     std::vector<std::vector<int>> sets;
 };
 
-TEST_F(Classroom, SetsOfOneToFiveAnsweredInOrderWinTheBalloonAndNoLeadsToTheRightMap) {
+// At two calendar times: two different draws of the sets.
+class ClassroomAtTime : public Classroom, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(ClassroomAtTime, SetsOfOneToFiveAnsweredInOrderWinTheBalloonAndNoLeadsToTheRightMap) {
+    args = {"--time", GetParam()};
     ASSERT_NO_FATAL_FAILURE(LearnSets("", 5));
-    GameResult run = install.Run(script + Wait(30000) + Click(kNo[0], kNo[1]) + Wait(3000));
+    GameResult run = Play(script + Wait(30000) + Click(kNo[0], kNo[1]) + Wait(3000));
     // Each set draws different categories.
     for (const std::vector<int>& set : sets) {
         std::set<int> categories;
@@ -205,13 +216,15 @@ TEST_F(Classroom, SetsOfOneToFiveAnsweredInOrderWinTheBalloonAndNoLeadsToTheRigh
 
     // Yes: the teacher goes, the set is cleared, and the next set has six.
     WriteTextFile(install.dir() + "/play-sp-demo.dat", kAna);
-    GameResult going = install.Run(script + Wait(30000) + Click(kYes[0], kYes[1]) + Wait(20000));
+    GameResult going = Play(script + Wait(30000) + Click(kYes[0], kYes[1]) + Wait(20000));
     std::vector<std::vector<std::string>> notes = Notes(going, "set");
     ASSERT_EQ(notes.size(), 6u);
     EXPECT_EQ(notes[5].size(), 6u);
     EXPECT_EQ(Count(Sounds(going), "youwonaballoon.wav"), 1);
     EXPECT_EQ(Screens(going), (std::vector<int>{22, 6}));
 }
+
+INSTANTIATE_TEST_SUITE_P(Calendar, ClassroomAtTime, ::testing::Values("1700000000", "1767225600"));
 
 // After the set of eleven, played here by blind clicks (a turn ends after
 // two wrong ones), the game asks to play again; a stray click on an object
@@ -222,7 +235,7 @@ TEST_F(Classroom, TheSetOfElevenAsksToPlayAgainAndYesStartsOverWithOne) {
     for (int round = 0; round < 60; ++round)
         for (int category = 1; category <= 11; ++category)
             blind += ClickOnCategory(category) + Wait(2500);
-    GameResult run = install.Run(blind + Click(kYes[0], kYes[1]) + Wait(30000));
+    GameResult run = Play(blind + Click(kYes[0], kYes[1]) + Wait(30000));
     std::vector<std::vector<std::string>> notes = Notes(run, "set");
     ASSERT_GE(notes.size(), 12u);
     for (size_t k = 0; k < 11; ++k)
@@ -240,13 +253,13 @@ TEST_F(Classroom, TheSetOfElevenAsksToPlayAgainAndYesStartsOverWithOne) {
 
 // The object presented in its bubble: the circle at the bubble's place.
 TEST_F(Classroom, AnObjectIsPresentedInItsBubble) {
-    GameResult watch = install.Run("screen 6\nwait 20000\n");
+    GameResult watch = Play("screen 6\nwait 20000\n");
     ASSERT_EQ(Notes(watch, "set").size(), 1u);
     const int id = std::stoi(Notes(watch, "set")[0][0]);
     const int64_t entered = TimeOfEvent(watch, "screen 6");
     const int64_t popped = TimeOfEvent(watch, "sound wordbubbles-popup.wav voice");
-    GameResult run = install.Run("screen 6\nwait 3000\nshot before\n" +
-                                 Wait(popped - entered - 3000 + 600) + "shot bubble\n");
+    GameResult run = Play("screen 6\nwait 3000\nshot before\n" +
+                          Wait(popped - entered - 3000 + 600) + "shot bubble\n");
     KeepShot(run, "bubble", "classroom-bubble");
     // The object stands below its bubble; the circle is white.
     const Item& item = ItemOf(id);
@@ -266,7 +279,7 @@ TEST_F(Classroom, AnObjectIsPresentedInItsBubble) {
 // wrong clicks make the game name and show the expected object itself.
 TEST_F(Classroom, AClickWhileJudgedIsLostAndTwoWrongClicksShowTheAnswer) {
     ASSERT_NO_FATAL_FAILURE(LearnSets("", 1));
-    GameResult learn = install.Run(script + Wait(50000));
+    GameResult learn = Play(script + Wait(50000));
     auto notes = Notes(learn, "set");
     ASSERT_GE(notes.size(), 2u);
     const int first = std::stoi(notes[1][0]);
@@ -277,7 +290,7 @@ TEST_F(Classroom, AClickWhileJudgedIsLostAndTwoWrongClicksShowTheAnswer) {
     std::string run2 = script + Wait(shown + 1000 - at) + ClickOn(second) + Wait(6000) +
                        ClickOn(second) + Wait(15000) + ClickOn(second) + Wait(200) +
                        ClickOn(first) + Wait(8000);
-    GameResult run = install.Run(run2);
+    GameResult run = Play(run2);
     std::vector<std::string> sounds = Sounds(run);
     EXPECT_TRUE(InOrder(sounds, {"answer-wrong.wav", "sorrytryagain.wav", "answer-wrong.wav",
                                  ItemOf(first).english, "answer-right.wav", ItemOf(second).english,
@@ -290,15 +303,15 @@ TEST_F(Classroom, AClickWhileJudgedIsLostAndTwoWrongClicksShowTheAnswer) {
 // No answer for 25 s: the second instructions; the guide button: the first;
 // help shows the set again; quit waits through a click on an object.
 TEST_F(Classroom, IdleTimeOutGuideHelpAndQuit) {
-    GameResult watch = install.Run("screen 6\nwait 20000\n");
+    GameResult watch = Play("screen 6\nwait 20000\n");
     const int64_t entered = TimeOfEvent(watch, "screen 6");
     const int64_t shown = TimeOfEvent(watch, "sound finish-current-set02.wav voice") - entered;
     const int id = std::stoi(Notes(watch, "set")[0][0]);
     GameResult run =
-        install.Run("screen 6\n" + Wait(shown + 34000) + Click(kGuide[0], kGuide[1]) + Wait(12000) +
-                    Click(kHelp[0], kHelp[1]) + Wait(8000) + Click(kExit[0], kExit[1]) +
-                    Wait(5000) + ClickOn(id) + Wait(2000) + Click(kNo[0], kNo[1]) + Wait(8000) +
-                    Click(kExit[0], kExit[1]) + Wait(5000) + Click(kYes[0], kYes[1]) + Wait(5000));
+        Play("screen 6\n" + Wait(shown + 34000) + Click(kGuide[0], kGuide[1]) + Wait(12000) +
+             Click(kHelp[0], kHelp[1]) + Wait(8000) + Click(kExit[0], kExit[1]) + Wait(5000) +
+             ClickOn(id) + Wait(2000) + Click(kNo[0], kNo[1]) + Wait(8000) +
+             Click(kExit[0], kExit[1]) + Wait(5000) + Click(kYes[0], kYes[1]) + Wait(5000));
     std::vector<std::string> sounds = Sounds(run);
     const int64_t idle = TimeOfEvent(run, "sound school-instructions2-v2.wav voice") - entered;
     EXPECT_GT(idle, shown + 25000);

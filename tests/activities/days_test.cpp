@@ -58,7 +58,7 @@ class Days : public ::testing::Test {
     // Until the first day's buttons can be clicked, measured once: the guide's
     // question ends a few seconds before.
     int64_t FirstClick(const std::string& prefix) {
-        GameResult run = install.Run(prefix + "screen 14\nwait 80000\n");
+        GameResult run = Play(prefix + "screen 14\nwait 80000\n");
         int64_t entered = TimeOfEvent(run, "screen 14");
         int64_t asked = TimeOfEvent(run, "sound mic-whichdaynext-v2.wav voice");
         EXPECT_GT(entered, 0);
@@ -95,12 +95,20 @@ class Days : public ::testing::Test {
         return script + Wait(kEndOfWeek - kAfterAnswer);
     }
 
+    // Every run of a test: the same calendar time, so the same draws.
+    GameResult Play(const std::string& script) { return install.Run(script, args); }
+
     GameInstall install;
+    std::vector<std::string> args;
 };
 
-TEST_F(Days, AWeekPlayedRightWinsTheDaysBalloonAndNoLeadsToTheRightMap) {
+// At two calendar times: two different draws of the week's buttons.
+class DaysAtTime : public Days, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(DaysAtTime, AWeekPlayedRightWinsTheDaysBalloonAndNoLeadsToTheRightMap) {
+    args = {"--time", GetParam()};
     const int64_t first = FirstClick("");
-    GameResult guessed = install.Run(GuessedWeek("", first) + Click(kNo[0], kNo[1]) + Wait(3000));
+    GameResult guessed = Play(GuessedWeek("", first) + Click(kNo[0], kNo[1]) + Wait(3000));
     std::vector<std::vector<std::string>> notes = Notes(guessed, "day");
     ASSERT_EQ(notes.size(), 7u);
     for (int d = 0; d < 7; ++d) {
@@ -130,8 +138,8 @@ TEST_F(Days, AWeekPlayedRightWinsTheDaysBalloonAndNoLeadsToTheRightMap) {
 
     // The same week with the right buttons.
     WriteTextFile(install.dir() + "/play-sp-demo.dat", kAna);
-    GameResult run = install.Run(RightWeek("", first, RightRows(guessed), "turn") +
-                                 Click(kNo[0], kNo[1]) + Wait(3000));
+    GameResult run =
+        Play(RightWeek("", first, RightRows(guessed), "turn") + Click(kNo[0], kNo[1]) + Wait(3000));
     EXPECT_EQ(Notes(run, "day"), notes);
     sounds = Sounds(run);
     EXPECT_EQ(Count(sounds, "answer-right.wav"), 7);
@@ -173,12 +181,14 @@ TEST_F(Days, AWeekPlayedRightWinsTheDaysBalloonAndNoLeadsToTheRightMap) {
     }
 }
 
+INSTANTIATE_TEST_SUITE_P(Calendar, DaysAtTime, ::testing::Values("1700000000", "1767225600"));
+
 TEST_F(Days, WonBeforeThePraiseLeadsStraightToPlayingAgainFromMonday) {
     const std::string prefix = SignInScript("");
     WriteTextFile(install.dir() + "/play-sp-demo.dat", AnaWith("010000000"));
     const int64_t first = FirstClick(prefix);
-    GameResult run = install.Run(GuessedWeek(prefix, first) + Click(kYes[0], kYes[1]) +
-                                 Wait(20000) + "shot again\n");
+    GameResult run =
+        Play(GuessedWeek(prefix, first) + Click(kYes[0], kYes[1]) + Wait(20000) + "shot again\n");
     std::vector<std::string> sounds = Sounds(run);
     EXPECT_TRUE(InOrder(sounds, {"sunrise.wav", "goodjob.wav", "want2playagain.wav"}));
     EXPECT_FALSE(Contains(sounds, "youwonaballoon.wav"));
@@ -196,7 +206,7 @@ TEST_F(Days, TheNinthBalloonGoesToTheBalloonScreen) {
     const std::string prefix = SignInScript("");
     WriteTextFile(install.dir() + "/play-sp-demo.dat", AnaWith("101111111"));
     const int64_t first = FirstClick(prefix);
-    GameResult run = install.Run(GuessedWeek(prefix, first) + Wait(20000));
+    GameResult run = Play(GuessedWeek(prefix, first) + Wait(20000));
     EXPECT_TRUE(InOrder(Sounds(run), {"goodjob.wav", "youwonaballoon.wav"}));
     EXPECT_EQ(Screens(run), (std::vector<int>{22, 14, 21}));
     EXPECT_EQ(ReadTextFile(install.dir() + "/play-sp-demo.dat"), "ANA; 1 1 1 1 1 1 1 1 1 ");
@@ -213,7 +223,7 @@ TEST_F(Days, ReminderHelpGuideAndQuit) {
                          Wait(1500) + ClickRow(1) + Wait(1500) + Click(kQuitNo[0], kQuitNo[1]) +
                          Wait(5000) + Click(kExit[0], kExit[1]) + Wait(6000) +
                          Click(kQuitYes[0], kQuitYes[1]) + Wait(3000);
-    GameResult run = install.Run(script);
+    GameResult run = Play(script);
     KeepShot(run, "quit", "days-quit");
     std::vector<std::string> sounds = Sounds(run);
     const int64_t asked = TimeOfEvent(run, "sound mic-whichdaynext-v2.wav voice");
