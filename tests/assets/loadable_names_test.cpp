@@ -41,6 +41,8 @@ const NamePattern kPatterns[] = {
     {"number-0%d-sp.wav", 10, 20},
     {"number-0%d-sp.wav", 30, 90, 10},
     {"number-%d-sp.wav", 100, 100},
+    // The days' music, one piece a day of the week.
+    {"days-music%02d.wav", 1, 7},
 };
 // The numbered frames of a stem: the creation lists' stems, checked below.
 constexpr const char* kFramePattern = "%s%s%d.bmp";
