@@ -194,7 +194,7 @@ void PaintSprite(Canvas& c, const Paint& p) {
         PaintSignBacking(c, p);
         return;
     }
-    if (PaintTownThing(c, p)) {
+    if (PaintTownThing(c, p) || PaintRaceFigure(c, p)) {
         return;
     }
     if (p.row.motion == Motion::Walk) {
@@ -205,7 +205,7 @@ void PaintSprite(Canvas& c, const Paint& p) {
         double x = (p.W() - size) * p.phase;
         double y = (p.H() - size) * (p.NameHas("sun-") ? 0.5 : 1.0 - p.phase);
         DrawShape(c, p, p.NameHas("sun-") ? Shape::Round : Shape::Craft, x, y, size, size);
-    } else {
+    } else if (p.row.art != Art::Item || !PaintItemDrawing(c, p)) {
         DrawShape(c, p, ShapeOf(p), 2, 2, p.W() - 4, p.H() - 4);
     }
     bool tall = p.H() >= 60;
