@@ -391,6 +391,9 @@ constexpr ItemDrawing kItems[] = {
 } // namespace
 
 bool PaintItemDrawing(Canvas& c, const Paint& p) {
+    if (PaintFurniture(c, p)) {
+        return true;
+    }
     for (const ItemDrawing& item : kItems) {
         if (p.caption == item.caption) {
             item.paint(c, p, p.W(), p.H());

@@ -74,6 +74,9 @@ bool PaintTownThing(Canvas& canvas, const Paint& p);
 // the item has no drawing of its own.
 bool PaintItemDrawing(Canvas& canvas, const Paint& p);
 
+// A piece of the rooms' furniture (a bed, the fridge...); false for anything else.
+bool PaintFurniture(Canvas& canvas, const Paint& p);
+
 // The gas station and the race track strips; false for any other scene.
 bool PaintVehicleGameScene(Canvas& canvas, const Paint& p);
 // The race's flag men and waving flags; false for any other picture.
