@@ -391,7 +391,7 @@ constexpr ItemDrawing kItems[] = {
 } // namespace
 
 bool PaintItemDrawing(Canvas& c, const Paint& p) {
-    if (PaintFurniture(c, p)) {
+    if (PaintFurniture(c, p) || PaintToy(c, p)) {
         return true;
     }
     for (const ItemDrawing& item : kItems) {

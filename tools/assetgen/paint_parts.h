@@ -77,6 +77,9 @@ bool PaintItemDrawing(Canvas& canvas, const Paint& p);
 // A piece of the rooms' furniture (a bed, the fridge...); false for anything else.
 bool PaintFurniture(Canvas& canvas, const Paint& p);
 
+// A toy of the fishing game (a dinosaur, a guitar...); false for anything else.
+bool PaintToy(Canvas& canvas, const Paint& p);
+
 // The gas station and the race track strips; false for any other scene.
 bool PaintVehicleGameScene(Canvas& canvas, const Paint& p);
 // The race's flag men and waving flags; false for any other picture.
