@@ -207,6 +207,9 @@ void PaintSprite(Canvas& c, const Paint& p) {
         DrawShape(c, p, p.NameHas("sun-") ? Shape::Round : Shape::Craft, x, y, size, size);
     } else if (p.row.art != Art::Item || !PaintItemDrawing(c, p)) {
         DrawShape(c, p, ShapeOf(p), 2, 2, p.W() - 4, p.H() - 4);
+    } else if (p.row.motion == Motion::Unroll) {
+        // The line the picture is drawn along, so every step of the drawing shows.
+        c.Line(2, p.H() - 3, p.W() - 2, p.H() - 3, 2, kOutline);
     }
     bool tall = p.H() >= 60;
     int plateH = tall ? std::min(30, p.H() / 3) : p.H() - 4;
