@@ -26,11 +26,14 @@ Colour CubeColour(int r, int g, int b) {
     return c == kKey ? kCubeGreen : c;
 }
 
+// Squared distance with a penalty on a change of hue, so a light grey maps to
+// white or grey rather than to a nearer pink.
 int Distance(Colour a, Colour b) {
     int dr = int((a >> 16) & 0xFF) - int((b >> 16) & 0xFF);
     int dg = int((a >> 8) & 0xFF) - int((b >> 8) & 0xFF);
     int db = int(a & 0xFF) - int(b & 0xFF);
-    return dr * dr + dg * dg + db * db;
+    int hue = (dr - dg) * (dr - dg) + (dg - db) * (dg - db) + (db - dr) * (db - dr);
+    return dr * dr + dg * dg + db * db + hue;
 }
 
 // The nearest of the cube's corners round the colour and the greys: taking

@@ -1,7 +1,11 @@
 // vocabuloon-contactsheet PACKDIR OUT.png [--columns N] [--filter TEXT] [--first N] [--count N]
-// Writes one PNG showing every picture of the pack with its name.
+//                         [--screens DIR]
+// Writes one PNG showing every picture of the pack with its name, and with
+// --screens one PNG per screen (DIR/screen-NN-name.png): its page at entry
+// beside the page with every thing to click lit.
 #include "contact_sheet.h"
 #include "png_writer.h"
+#include "screen_pages.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -10,6 +14,7 @@
 int main(int argc, char** argv) {
     vocassets::ContactSheetOptions options;
     std::string out;
+    std::string screensDir;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         if (arg == "--columns" && i + 1 < argc) {
@@ -18,6 +23,8 @@ int main(int argc, char** argv) {
             options.filter = argv[++i];
         } else if (arg == "--first" && i + 1 < argc) {
             options.first = std::strtoul(argv[++i], nullptr, 10);
+        } else if (arg == "--screens" && i + 1 < argc) {
+            screensDir = argv[++i];
         } else if (arg == "--count" && i + 1 < argc) {
             options.count = std::strtoul(argv[++i], nullptr, 10);
         } else if (options.packDir.empty()) {
@@ -32,20 +39,36 @@ int main(int argc, char** argv) {
     if (options.packDir.empty() || out.empty()) {
         std::fprintf(stderr,
                      "usage: %s PACKDIR OUT.png [--columns N] [--filter TEXT] [--first N] "
-                     "[--count N]\n",
+                     "[--count N] [--screens DIR]\n",
                      argv[0]);
         return 2;
     }
     vocassets::TextRenderer text(vocassets::DefaultFontPath());
     std::vector<std::string> missing;
     vocassets::Canvas sheet = vocassets::BuildContactSheet(options, text, missing);
-    for (const std::string& name : missing) {
-        std::fprintf(stderr, "contactsheet: cannot read %s\n", name.c_str());
-    }
     if (!vocassets::WritePng(sheet, out)) {
         std::fprintf(stderr, "contactsheet: cannot write %s\n", out.c_str());
         return 1;
     }
     std::printf("contactsheet: %dx%d written to %s\n", sheet.Width(), sheet.Height(), out.c_str());
+    for (const vocassets::ScreenName& screen : vocassets::ScreensWithLists()) {
+        if (screensDir.empty()) {
+            break;
+        }
+        char file[64];
+        std::snprintf(file, sizeof file, "/screen-%02d-%s.png", screen.screen, screen.name);
+        vocassets::Canvas page =
+            vocassets::ScreenSheet(screen.screen, options.packDir, text, missing);
+        if (!vocassets::WritePng(page, screensDir + file)) {
+            std::fprintf(stderr, "contactsheet: cannot write %s%s\n", screensDir.c_str(), file);
+            return 1;
+        }
+    }
+    if (!screensDir.empty()) {
+        std::printf("contactsheet: screen pages written to %s\n", screensDir.c_str());
+    }
+    for (const std::string& name : missing) {
+        std::fprintf(stderr, "contactsheet: cannot read %s\n", name.c_str());
+    }
     return missing.empty() ? 0 : 1;
 }

@@ -105,7 +105,7 @@ constexpr PictureRow kPictures[] = {
     {"tunnelright-overlay.bmp", 1, 190, 139, Sprite, None, 0xE0E060, "road", 0, 0, 0, 0},
     {"tunnelright.bmp", 1, 640, 167, Overlay, None, 0x707070, "road", 0, 0, 0, 0},
     {"sun.bmp", 1, 150, 130, Sprite, None, 0xFFD020, "sun", 0, 0, 0, 0},
-    {"plane", 23, 160, 80, Sprite, Spin, 0xE0E8F0, "plane", 0, 0, 0, 0},
+    {"plane", 23, 160, 80, Sprite, None, 0xE0E8F0, "plane", 0, 0, 0, 0},
 
     // Balloon reward and the end screen.
     {"balloon-background.bmp", 1, 550, 480, Scene, None, 0x80C0F0, "balloons", 0, 0, 0, 0},
@@ -456,8 +456,8 @@ constexpr PictureRow kPictures[] = {
     {"head-black", 4, 80, 80, Item, Spin, 0x704830, "head", 0, 0, 0, 0},
     {"head-man", 4, 80, 80, Item, Spin, 0xE0B090, "head", 0, 0, 0, 0},
     {"head-monkey", 4, 80, 80, Item, Spin, 0xB07840, "head", 0, 0, 0, 0},
-    {"head-woman1-sp", 4, 80, 80, Item, Spin, 0xF0C8A0, "head", 0, 0, 0, 0},
-    {"head-asian1-sp", 4, 80, 80, Item, Spin, 0xF0D0A8, "head", 0, 0, 0, 0},
+    {"head-woman1-sp", 4, 80, 80, Item, Spin, 0xF0C8A0, "", 0, 0, 0, 0},
+    {"head-asian1-sp", 4, 80, 80, Item, Spin, 0xF0D0A8, "", 0, 0, 0, 0},
     {"mailman-back.bmp", 1, 100, 150, Item, None, 0x4060A0, "mail carrier", 0, 0, 0, 0},
     {"mailman-front.bmp", 1, 100, 150, Item, None, 0x5070B0, "mail carrier", 0, 0, 0, 0},
     {"mechanic-front.bmp", 1, 100, 150, Item, None, 0x607080, "mechanic", 0, 0, 0, 0},
@@ -567,10 +567,10 @@ constexpr PictureRow kPictures[] = {
     {"racetrack-background03.bmp", 1, 550, 480, Scene, None, 0x98C8E8, "track 3", 0, 0, 0, 0},
     {"racetrack-background04.bmp", 1, 550, 480, Scene, None, 0x80C0E8, "track 4", 0, 0, 0, 0},
     {"racetrack-background05.bmp", 1, 550, 480, Scene, None, 0x88B8F0, "track 5", 0, 0, 0, 0},
-    {"flags", 6, 70, 80, Sprite, Bob, 0xF03030, nullptr, 0, 0, 0, 0},
+    {"flags", 6, 70, 80, Sprite, None, 0xF03030, nullptr, 0, 0, 0, 0},
     {"racetrack-monkey.bmp", 1, 300, 350, Monkey, None, 0, "racer", 133, 90, 146, 127},
-    {"flagguy-green", 4, 120, 150, Sprite, Walk, 0x30A040, "go!", 0, 0, 0, 0},
-    {"flagguy-checkered", 6, 120, 150, Sprite, Walk, 0x303030, "finish", 0, 0, 0, 0},
+    {"flagguy-green", 4, 120, 150, Sprite, None, 0x30A040, "go!", 0, 0, 0, 0},
+    {"flagguy-checkered", 6, 120, 150, Sprite, None, 0x303030, "finish", 0, 0, 0, 0},
     {"flagpoles.bmp", 1, 26, 200, Line, None, 0x808080, nullptr, 0, 0, 0, 0},
 
     // Grocery store.

@@ -57,16 +57,31 @@ AnimalLook LookOf(std::string_view caption) {
 void FourLegged(Canvas& c, const AnimalLook& a, double w, double h) {
     double bx = w * 0.45;
     double by = h * 0.45;
-    for (double lx : {-0.28, -0.12, 0.12, 0.28}) {
-        c.Line(bx + lx * w, by, bx + lx * w, h * 0.8, 6, kOutline);
-        c.Line(bx + lx * w, by, bx + lx * w, h * 0.78, 3, a.colour);
+    Colour dark = Shade(a.colour, 0.75);
+    // Sturdy legs with hooves or paws, the far pair a shade darker.
+    for (double lx : {-0.24, 0.2, -0.14, 0.3}) {
+        bool far = lx == -0.14 || lx == 0.3;
+        c.OutlinedRoundRect(int(bx + lx * w - w * 0.03), int(by), int(w * 0.06), int(h * 0.36), 3,
+                            far ? dark : a.colour, kOutline, 2);
+        c.FillRect(int(bx + lx * w - w * 0.03) + 2, int(by + h * 0.32), int(w * 0.06) - 4,
+                   int(h * 0.03), kOutline);
     }
-    c.Line(bx - w * 0.3, by - 4, bx - w * 0.42, by - h * 0.2, 3, kOutline);
+    c.Line(bx - w * 0.3, by - 4, bx - w * 0.42, by + h * 0.12, 3, kOutline);
+    c.FillEllipse(bx - w * 0.42, by + h * 0.14, 3, 4, dark);
     c.OutlinedEllipse(bx, by, w * 0.33, h * 0.2, a.colour, kOutline, 2);
+    c.FillEllipse(bx - w * 0.08, by - h * 0.08, w * 0.14, h * 0.05, Shade(a.colour, 1.2));
     double hx = w * 0.8;
     double hy = h * 0.3;
+    // Neck, head, snout, an eye that looks out, and an ear.
+    c.Line(bx + w * 0.22, by - h * 0.05, hx - h * 0.04, hy + h * 0.04, h * 0.16, kOutline);
+    c.Line(bx + w * 0.22, by - h * 0.05, hx - h * 0.04, hy + h * 0.04, h * 0.12, a.colour);
+    c.OutlinedEllipse(hx - h * 0.1, hy - h * 0.12, h * 0.05, h * 0.08, dark, kOutline, 1);
     c.OutlinedEllipse(hx, hy, h * 0.16, h * 0.15, a.colour, kOutline, 2);
-    c.FillEllipse(hx + h * 0.06, hy - h * 0.03, 2, 2, kOutline);
+    c.OutlinedEllipse(hx + h * 0.12, hy + h * 0.05, h * 0.09, h * 0.07, Shade(a.colour, 1.15),
+                      kOutline, 1);
+    c.FillEllipse(hx + h * 0.17, hy + h * 0.03, 1.5, 1.5, kOutline);
+    c.FillEllipse(hx + h * 0.02, hy - h * 0.04, 3, 3, kWhite);
+    c.FillEllipse(hx + h * 0.03, hy - h * 0.04, 1.5, 1.5, kOutline);
     switch (a.mark) {
     case Mark::Hump:
         c.OutlinedEllipse(bx, by - h * 0.18, w * 0.12, h * 0.12, a.colour, kOutline, 2);

@@ -70,8 +70,20 @@ bool PaintTownBackdrop(Canvas& canvas, const Paint& p);
 // false for any other picture.
 bool PaintTownThing(Canvas& canvas, const Paint& p);
 
+// A vocabulary item drawn as itself (a book, scissors, apples...); false when
+// the item has no drawing of its own.
+bool PaintItemDrawing(Canvas& canvas, const Paint& p);
+
+// A piece of the rooms' furniture (a bed, the fridge...); false for anything else.
+bool PaintFurniture(Canvas& canvas, const Paint& p);
+
+// A toy of the fishing game (a dinosaur, a guitar...); false for anything else.
+bool PaintToy(Canvas& canvas, const Paint& p);
+
 // The gas station and the race track strips; false for any other scene.
 bool PaintVehicleGameScene(Canvas& canvas, const Paint& p);
+// The race's flag men and waving flags; false for any other picture.
+bool PaintRaceFigure(Canvas& canvas, const Paint& p);
 // One of the race's five number signs, and the backing they stand on.
 void PaintRaceSign(Canvas& canvas, const Paint& p);
 void PaintSignBacking(Canvas& canvas, const Paint& p);

@@ -1,5 +1,6 @@
-// Full-screen pictures, backdrops and strips: a gradient sky and ground with a
-// few shapes chosen by the kind of place, and the picture's label.
+// Full-screen pictures, backdrops and strips: a sky and ground in flat colours
+// of the pack's palette (gradients would band) with a few shapes chosen by the
+// kind of place, and the label of pictures that keep their words.
 #include "paint_parts.h"
 
 #include <cmath>
@@ -62,8 +63,8 @@ void Tree(Canvas& c, int x, int groundY, int size) {
 
 void Outdoor(Canvas& c, const Paint& p) {
     int horizon = p.H() * 3 / 5;
-    c.VerticalGradient(0, 0, p.W(), horizon, Shade(p.fill, 0.7), Shade(p.fill, 1.5));
-    c.VerticalGradient(0, horizon, p.W(), p.H() - horizon, 0x78B850, 0x3C7830);
+    c.FillRect(0, 0, p.W(), horizon, Shade(p.fill, 1.15));
+    c.FillRect(0, horizon, p.W(), p.H() - horizon, 0x66AA33);
     for (int i = 0; i < 3; ++i) {
         int hx = (Seed(p, i) * p.W()) / 1000;
         c.FillEllipse(hx, horizon + 10, p.W() / 4.0, 70, Mix(0x68A848, 0x50904C, i / 2.0));
@@ -86,7 +87,7 @@ void Outdoor(Canvas& c, const Paint& p) {
 }
 
 void Space(Canvas& c, const Paint& p) {
-    c.VerticalGradient(0, 0, p.W(), p.H(), Shade(p.fill, 0.4), p.fill);
+    c.FillRect(0, 0, p.W(), p.H(), Shade(p.fill, 0.7));
     for (int i = 0; i < 60; ++i) {
         int x = (Seed(p, 100 + i) * p.W()) / 1000;
         int y = (Seed(p, 200 + i) * p.H()) / 1000;
@@ -102,8 +103,8 @@ void Space(Canvas& c, const Paint& p) {
 
 void Indoor(Canvas& c, const Paint& p) {
     int floor = p.H() * 2 / 3;
-    c.VerticalGradient(0, 0, p.W(), floor, Shade(p.fill, 1.3), p.fill);
-    c.VerticalGradient(0, floor, p.W(), p.H() - floor, 0xB08858, 0x806038);
+    c.FillRect(0, 0, p.W(), floor, Shade(p.fill, 1.15));
+    c.FillRect(0, floor, p.W(), p.H() - floor, 0x996633);
     c.FillRect(0, floor - 6, p.W(), 6, 0x604020);
     int windows = 1 + Seed(p, 3) % 2;
     for (int i = 0; i < windows; ++i) {
@@ -117,8 +118,8 @@ void Indoor(Canvas& c, const Paint& p) {
 
 void Sea(Canvas& c, const Paint& p) {
     int water = p.H() / 2;
-    c.VerticalGradient(0, 0, p.W(), water, Shade(p.fill, 0.8), Shade(p.fill, 1.4));
-    c.VerticalGradient(0, water, p.W(), p.H() - water, 0x3080C8, 0x184880);
+    c.FillRect(0, 0, p.W(), water, Shade(p.fill, 1.1));
+    c.FillRect(0, water, p.W(), p.H() - water, 0x3366AA);
     for (int i = 0; i < 12; ++i) {
         int x = (Seed(p, 300 + i) * p.W()) / 1000;
         int y = water + 20 + (Seed(p, 400 + i) * (p.H() - water - 40)) / 1000;
@@ -128,7 +129,7 @@ void Sea(Canvas& c, const Paint& p) {
 }
 
 void Circus(Canvas& c, const Paint& p) {
-    c.VerticalGradient(0, 0, p.W(), p.H(), Shade(p.fill, 0.6), p.fill);
+    c.FillRect(0, 0, p.W(), p.H(), Shade(p.fill, 0.8));
     int stripes = 8;
     for (int i = 0; i < stripes; ++i) {
         double x0 = p.W() * i / double(stripes);

@@ -73,6 +73,73 @@ void DrawPerson(Canvas& c, double x, double y, double w, double h, Colour clothe
     }
 }
 
+// What tells the jobs apart: a hat, a helmet, a coat or a tool, on the figure
+// that DrawPerson draws in the same box.
+void JobMarks(Canvas& c, const Paint& p, double x, double y, double w, double h) {
+    double head = std::min(w, h) * 0.2;
+    double cx = x + w / 2;
+    double top = y + 2;
+    double hy = y + head + 2;
+    std::string_view job = p.caption;
+    auto cap = [&](Colour colour, bool brim) {
+        c.OutlinedEllipse(cx, top + head * 0.35, head * 1.0, head * 0.5, colour, kOutline, 2);
+        c.FillRect(int(cx - head), int(top + head * 0.35), int(2 * head), int(head * 0.5), colour);
+        if (brim) {
+            c.OutlinedRoundRect(int(cx - head * 0.2), int(top + head * 0.7), int(head * 1.4),
+                                int(head * 0.22), 2, colour, kOutline, 1);
+        }
+    };
+    if (job == "chef") {
+        c.OutlinedRoundRect(int(cx - head * 0.8), int(top - head * 0.4), int(head * 1.6),
+                            int(head * 1.0), 4, kWhite, kOutline, 2);
+        c.OutlinedEllipse(cx, top - head * 0.4, head * 1.0, head * 0.5, kWhite, kOutline, 2);
+    } else if (job == "police" || job == "mail carrier" || job == "pilot" || job == "mechanic") {
+        cap(job == "mechanic" ? 0xCC3333 : 0x203C90, true);
+        c.FillEllipse(cx, top + head * 0.4, 3, 3, 0xF0D040);
+        if (job == "mail carrier") {
+            c.Line(cx - w * 0.2, hy + head * 1.5, cx + w * 0.2, y + h * 0.6, 3, 0x704828);
+            c.OutlinedRoundRect(int(cx + w * 0.12), int(y + h * 0.52), int(w * 0.22), int(h * 0.14),
+                                2, 0xA8703C, kOutline, 2);
+        }
+        if (job == "mechanic") {
+            c.Line(cx + w * 0.22, y + h * 0.45, cx + w * 0.4, y + h * 0.3, 4, 0x909098);
+        }
+    } else if (job == "firefighter") {
+        c.OutlinedEllipse(cx, top + head * 0.4, head * 1.3, head * 0.6, 0xCC3333, kOutline, 2);
+        c.FillRect(int(cx - head * 1.3), int(top + head * 0.4), int(head * 2.6), int(head * 0.3),
+                   0xCC3333);
+    } else if (job == "farmer") {
+        c.OutlinedEllipse(cx, top + head * 0.6, head * 1.6, head * 0.3, 0xF0D080, kOutline, 2);
+        c.OutlinedEllipse(cx, top + head * 0.3, head * 0.8, head * 0.45, 0xF0D080, kOutline, 2);
+    } else if (job == "sailor") {
+        c.OutlinedEllipse(cx, top + head * 0.4, head * 1.0, head * 0.4, kWhite, kOutline, 2);
+        c.FillRect(int(cx - head * 0.6), int(hy + head * 1.2), int(head * 1.2), int(head * 0.4),
+                   0x203C90);
+    } else if (job == "soldier") {
+        c.OutlinedEllipse(cx, top + head * 0.5, head * 1.2, head * 0.7, 0x556B2F, kOutline, 2);
+        c.FillRect(int(cx - head * 1.2), int(top + head * 0.5), int(head * 2.4), int(head * 0.4),
+                   0x556B2F);
+    } else if (job == "doctor") {
+        c.Line(cx - head * 0.5, hy + head * 1.2, cx - head * 0.3, y + h * 0.5, 2, kOutline);
+        c.Line(cx + head * 0.5, hy + head * 1.2, cx + head * 0.3, y + h * 0.5, 2, kOutline);
+        c.OutlinedEllipse(cx, y + h * 0.52, 4, 4, 0xC0C0C0, kOutline, 1);
+        c.FillRect(int(cx - 2), int(y + h * 0.35), 4, 10, 0xCC3333);
+        c.FillRect(int(cx - 5), int(y + h * 0.35) + 3, 10, 4, 0xCC3333);
+    } else if (job == "astronaut") {
+        c.OutlinedEllipse(cx, hy, head * 1.4, head * 1.4, 0xCCEEFF, kOutline, 2);
+        if (!p.NameHas("-back")) {
+            c.OutlinedEllipse(cx, hy, head, head, kFace, kOutline, 2);
+        }
+    } else if (job == "clown") {
+        c.FillEllipse(cx - head, hy - head * 0.4, head * 0.45, head * 0.4, 0xFF9933);
+        c.FillEllipse(cx + head, hy - head * 0.4, head * 0.45, head * 0.4, 0xFF9933);
+        if (!p.NameHas("-back")) {
+            c.OutlinedEllipse(cx, hy + head * 0.15, head * 0.22, head * 0.22, 0xE02020, kOutline,
+                              1);
+        }
+    }
+}
+
 void DrawShape(Canvas& c, const Paint& p, Shape shape, double x, double y, double w, double h) {
     Colour line = kOutline;
     switch (shape) {
@@ -143,6 +210,7 @@ void DrawShape(Canvas& c, const Paint& p, Shape shape, double x, double y, doubl
     }
     case Shape::Person:
         DrawPerson(c, x, y, w, h, p.fill, !p.NameHas("-back"), 1.0);
+        JobMarks(c, p, x, y, w, h);
         break;
     case Shape::Lion: {
         // The mouth opens over the opening frames, stays wide, and closes at the end.
@@ -194,7 +262,7 @@ void PaintSprite(Canvas& c, const Paint& p) {
         PaintSignBacking(c, p);
         return;
     }
-    if (PaintTownThing(c, p)) {
+    if (PaintTownThing(c, p) || PaintRaceFigure(c, p)) {
         return;
     }
     if (p.row.motion == Motion::Walk) {
@@ -205,8 +273,11 @@ void PaintSprite(Canvas& c, const Paint& p) {
         double x = (p.W() - size) * p.phase;
         double y = (p.H() - size) * (p.NameHas("sun-") ? 0.5 : 1.0 - p.phase);
         DrawShape(c, p, p.NameHas("sun-") ? Shape::Round : Shape::Craft, x, y, size, size);
-    } else {
+    } else if (p.row.art != Art::Item || !PaintItemDrawing(c, p)) {
         DrawShape(c, p, ShapeOf(p), 2, 2, p.W() - 4, p.H() - 4);
+    } else if (p.row.motion == Motion::Unroll) {
+        // The line the picture is drawn along, so every step of the drawing shows.
+        c.Line(2, p.H() - 3, p.W() - 2, p.H() - 3, 2, kOutline);
     }
     bool tall = p.H() >= 60;
     int plateH = tall ? std::min(30, p.H() / 3) : p.H() - 4;

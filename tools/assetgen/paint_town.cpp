@@ -382,6 +382,32 @@ void Carousel(Canvas& c, const Paint& p) {
     c.OutlinedRoundRect(int(cx), 1, 16, 9, 2, 0x3366CC, kOutline, 1);
 }
 
+// The aeroplane crossing the right map, its propeller turning over the frames.
+void Plane(Canvas& c, const Paint& p) {
+    double w = p.W();
+    double h = p.H();
+    constexpr Colour kBody = 0xF0F0F0;
+    const Point tail[] = {
+        {w * 0.06, h * 0.1}, {w * 0.18, h * 0.1}, {w * 0.3, h * 0.45}, {w * 0.08, h * 0.45}};
+    c.OutlinedPolygon(tail, 0xCC3333, kOutline, 2);
+    c.OutlinedRoundRect(int(w * 0.06), int(h * 0.38), int(w * 0.8), int(h * 0.3), int(h * 0.15),
+                        kBody, kOutline, 3);
+    const Point nose[] = {{w * 0.8, h * 0.38}, {w * 0.95, h * 0.53}, {w * 0.8, h * 0.68}};
+    c.OutlinedPolygon(nose, kBody, kOutline, 3);
+    for (int i = 0; i < 5; ++i) {
+        c.OutlinedEllipse(w * (0.34 + i * 0.08), h * 0.48, 4, 4, kGlass, kOutline, 1);
+    }
+    const Point wing[] = {
+        {w * 0.42, h * 0.58}, {w * 0.6, h * 0.58}, {w * 0.46, h * 0.95}, {w * 0.36, h * 0.95}};
+    c.OutlinedPolygon(wing, 0xCC3333, kOutline, 2);
+    c.FillRect(int(w * 0.1), int(h * 0.6), int(w * 0.7), 3, 0x3366CC);
+    double turn = std::numbers::pi * p.phase * 6;
+    double blade = h * 0.28 * std::cos(turn);
+    double lean = h * 0.08 * std::sin(turn);
+    c.Line(w * 0.96 - lean, h * 0.53 - blade, w * 0.96 + lean, h * 0.53 + blade, 4, 0x404040);
+    c.FillEllipse(w * 0.96, h * 0.53, 3, 3, kOutline);
+}
+
 struct Sky {
     bool night;
     int horizon;
@@ -486,6 +512,8 @@ bool PaintTownThing(Canvas& c, const Paint& p) {
         House(c, p);
     } else if (name == "school.bmp") {
         School(c, p);
+    } else if (name == "plane") {
+        Plane(c, p);
     } else if (name == "merrygo-") {
         Carousel(c, p);
     } else if (name.starts_with("arrowswi")) {

@@ -247,7 +247,74 @@ Slot SlotIn(std::string_view name) {
     return {0, 0, 0, 0};
 }
 
+// A flag whose cloth waves with the phase; chequered or in one colour.
+void WavingFlag(Canvas& c, double x, double y, double w, double h, double phase, Colour colour,
+                bool chequered) {
+    c.Line(x, y, x, y + h * 2.2, 4, kOutline);
+    constexpr int kSteps = 8;
+    for (int i = 0; i < kSteps; ++i) {
+        double x0 = x + 2 + w * i / kSteps;
+        double x1 = x + 2 + w * (i + 1) / kSteps;
+        double wave0 = std::sin(2 * std::numbers::pi * (phase + i / double(kSteps))) * h * 0.12;
+        double wave1 =
+            std::sin(2 * std::numbers::pi * (phase + (i + 1) / double(kSteps))) * h * 0.12;
+        for (int row = 0; row < 2; ++row) {
+            const Point cell[] = {{x0, y + wave0 + row * h / 2},
+                                  {x1, y + wave1 + row * h / 2},
+                                  {x1, y + wave1 + (row + 1) * h / 2},
+                                  {x0, y + wave0 + (row + 1) * h / 2}};
+            Colour fill = chequered ? ((i + row) % 2 == 0 ? kOutline : kWhite) : colour;
+            c.FillPolygon(cell, fill);
+        }
+        c.Line(x0, y + wave0, x1, y + wave1, 2, kOutline);
+        c.Line(x0, y + wave0 + h, x1, y + wave1 + h, 2, kOutline);
+    }
+}
+
+// The flag man in his racing suit, waving his flag over his head.
+void FlagMan(Canvas& c, const Paint& p) {
+    double w = p.W();
+    double h = p.H();
+    bool chequered = p.NameHas("checkered");
+    double cx = w * 0.35;
+    double swing = std::sin(2 * std::numbers::pi * p.phase);
+    Colour suit = chequered ? 0x3366CC : 0xFF9933;
+    c.Line(cx - 8, h * 0.7, cx - 12, h - 4, 7, kOutline);
+    c.Line(cx + 8, h * 0.7, cx + 12, h - 4, 7, kOutline);
+    c.OutlinedRoundRect(int(cx - 18), int(h * 0.36), 36, int(h * 0.38), 8, suit, kOutline, 2);
+    c.Line(cx - 16, h * 0.42, cx - 26, h * 0.62, 6, kOutline);
+    c.OutlinedEllipse(cx, h * 0.26, 14, 14, kFace, kOutline, 2);
+    c.OutlinedRoundRect(int(cx - 15), int(h * 0.14), 30, 10, 4, 0xCC3333, kOutline, 2);
+    c.FillEllipse(cx - 5, h * 0.26, 2, 2, kOutline);
+    c.FillEllipse(cx + 5, h * 0.26, 2, 2, kOutline);
+    c.Line(cx - 5, h * 0.31, cx + 5, h * 0.31, 2, kOutline);
+    double handX = cx + 30 + swing * 8;
+    double handY = h * 0.18 - std::abs(swing) * 6;
+    c.Line(cx + 16, h * 0.42, handX, handY, 6, kOutline);
+    WavingFlag(c, handX, std::max(4.0, handY - 34), w - handX - 6, 30, p.phase,
+               chequered ? kWhite : 0x33CC33, chequered);
+}
+
+void Flags(Canvas& c, const Paint& p) {
+    double w = p.W();
+    double h = p.H();
+    WavingFlag(c, 4, 4, w * 0.7, h * 0.28, p.phase, 0xCC3333, false);
+    WavingFlag(c, 14, h * 0.4, w * 0.7, h * 0.28, p.phase + 0.3, 0, true);
+}
+
 } // namespace
+
+bool PaintRaceFigure(Canvas& c, const Paint& p) {
+    if (p.NameHas("flagguy")) {
+        FlagMan(c, p);
+        return true;
+    }
+    if (std::string_view(p.row.name) == "flags") {
+        Flags(c, p);
+        return true;
+    }
+    return false;
+}
 
 bool PaintVehicleGameScene(Canvas& c, const Paint& p) {
     if (p.NameHas("gasstation")) {

@@ -107,7 +107,20 @@ void SpinMarker(Canvas& canvas, const Paint& p) {
     double dot = std::max(3.0, std::min(p.W(), p.H()) / 10.0);
     double x = p.W() / 2.0 + std::sin(angle) * radius;
     double y = p.H() / 2.0 - std::cos(angle) * radius;
-    canvas.OutlinedEllipse(x, y, dot, dot, 0xFFE040, kOutline, 2);
+    if (p.row.art != Art::Item) {
+        canvas.OutlinedEllipse(x, y, dot, dot, 0xFFE040, kOutline, 2);
+        return;
+    }
+    // A vocabulary item rests as itself on its first frame; answered, a
+    // sparkle goes round it.
+    if (p.frame == 1) {
+        return;
+    }
+    const Point star[] = {{x, y - dot * 1.8}, {x + dot * 0.45, y - dot * 0.45},
+                          {x + dot * 1.8, y}, {x + dot * 0.45, y + dot * 0.45},
+                          {x, y + dot * 1.8}, {x - dot * 0.45, y + dot * 0.45},
+                          {x - dot * 1.8, y}, {x - dot * 0.45, y - dot * 0.45}};
+    canvas.OutlinedPolygon(star, 0xFFFF99, 0xF0A020, 1);
 }
 
 // Moves the whole picture round a small circle over the animation. The circle

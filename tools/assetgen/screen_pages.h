@@ -1,0 +1,27 @@
+// Each screen's page as a child meets it, composed from the pack's pictures
+// and the screen's creation list: the objects created shown, layer by layer;
+// beside it the same page with every thing to click lit. The one place to
+// judge how a screen's pictures fit together.
+#pragma once
+
+#include "canvas.h"
+#include "text.h"
+
+#include <string>
+#include <vector>
+
+namespace vocassets {
+
+// The two pages side by side under the screen's number and name. Pictures that
+// cannot be read are added to missing.
+Canvas ScreenSheet(int screen, const std::string& packDir, TextRenderer& text,
+                   std::vector<std::string>& missing);
+
+// The screens that have a creation list, with a short name for files.
+struct ScreenName {
+    int screen;
+    const char* name;
+};
+std::vector<ScreenName> ScreensWithLists();
+
+} // namespace vocassets
