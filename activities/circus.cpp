@@ -80,27 +80,19 @@ void DrawStand() {
     for (LONG place = 1; place <= kAnimalsPerGame; ++place) {
         const bool blue = place <= 5;
         LONG animal;
-        bool taken;
-        do {
+        do
             animal = blue ? kFirstBlue + ProgramRandomIndex(kBlueAnimals)
                           : kFirstWhite + ProgramRandomIndex(kWhiteAnimals);
-            taken = false;
-            for (LONG other : f.slotAnimal)
-                taken = taken || other == animal;
-        } while (taken);
+        while (Holds(f.slotAnimal, animal));
         f.slotAnimal[place] = animal;
     }
     for (LONG& place : f.askOrder)
         place = 0;
     for (LONG i = 1; i <= kAnimalsPerGame; ++i) {
         LONG place;
-        bool taken;
-        do {
+        do
             place = 1 + ProgramRandomIndex(kAnimalsPerGame);
-            taken = false;
-            for (LONG other : f.askOrder)
-                taken = taken || other == place;
-        } while (taken);
+        while (Holds(f.askOrder, place));
         f.askOrder[i] = place;
     }
     // The stand, places 1 to 9, the places in the order they are asked and the

@@ -235,13 +235,9 @@ void DrawSet() {
         id = 0;
     for (LONG i = 0; i < f.schoolSetSize; ++i) {
         LONG category;
-        bool taken;
-        do {
+        do
             category = 1 + ProgramRandomIndex(kCategories);
-            taken = false;
-            for (LONG j = 0; j < i; ++j)
-                taken = taken || categories[j] == category;
-        } while (taken);
+        while (Holds(std::span<const LONG>(categories, i), category));
         categories[i] = category;
     }
     for (LONG i = 0; i < f.schoolSetSize; ++i) {

@@ -143,13 +143,9 @@ void DrawPermutation(LONG (&order)[6]) {
         entry = kNoRow;
     for (LONG& entry : order) {
         LONG r;
-        bool taken;
-        do {
+        do
             r = ProgramRandomIndex(6);
-            taken = false;
-            for (LONG other : order)
-                taken = taken || other == r;
-        } while (taken);
+        while (Holds(order, r));
         entry = r;
     }
 }

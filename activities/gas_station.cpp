@@ -119,13 +119,9 @@ void DrawVehicleOrder() {
         id = 0;
     for (LONG i = 0; i < kVehicles; ++i) {
         LONG id;
-        bool taken;
-        do {
+        do
             id = kFirstVehicle + ProgramRandomIndex(kVehicles);
-            taken = false;
-            for (LONG other : f.vehicleOrder)
-                taken = taken || other == id;
-        } while (taken);
+        while (Holds(f.vehicleOrder, id));
         f.vehicleOrder[i] = id;
     }
 }

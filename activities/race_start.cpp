@@ -39,13 +39,9 @@ void DrawRivals() {
         f.raceVehicles[lane] = 0;
     for (LONG lane = 0; lane < kChildLane; ++lane) {
         LONG id;
-        bool taken;
-        do {
+        do
             id = kFirstVehicle + ProgramRandomIndex(10);
-            taken = false;
-            for (LONG other : f.raceVehicles)
-                taken = taken || other == id;
-        } while (taken);
+        while (Holds(f.raceVehicles, id));
         f.raceVehicles[lane] = id;
     }
 }

@@ -18,13 +18,6 @@ constexpr LONG kWrongMark = 2000;
 constexpr LONG kNoNumber = 99;
 constexpr LONG kNoSign = 10;
 
-bool Taken(const LONG (&values)[5], LONG value) {
-    for (LONG other : values)
-        if (other == value)
-            return true;
-    return false;
-}
-
 // Five different numbers of the range, and the signs they go on.
 void DrawTurn() {
     FrameUpdate& f = frameUpdate;
@@ -34,7 +27,7 @@ void DrawTurn() {
         LONG drawn;
         do
             drawn = RangeNumber(ProgramRandomIndex(10));
-        while (Taken(f.laneNumbers, drawn));
+        while (Holds(f.laneNumbers, drawn));
         number = drawn;
     }
     for (LONG& sign : f.signOrder)
@@ -43,7 +36,7 @@ void DrawTurn() {
         LONG drawn;
         do
             drawn = ProgramRandomIndex(kSigns);
-        while (Taken(f.signOrder, drawn));
+        while (Holds(f.signOrder, drawn));
         sign = drawn;
     }
 }

@@ -3,7 +3,9 @@
 // screen destroys them all. An id the screen lacks is simply left alone.
 #pragma once
 
+#include <algorithm>
 #include <initializer_list>
+#include <span>
 
 #include "platform/win32.h"
 #include "shell/globals.h"
@@ -20,6 +22,12 @@ void ShowAt(LONG id, LONG x, LONG y);
 void Place(LONG id, LONG x, LONG y);
 void SetClickable(LONG id, bool clickable);
 void SetClickable(std::initializer_list<LONG> ids, bool clickable);
+
+// Whether a draw already stands among the entries: the screens' random draws
+// repeat until they differ from every entry.
+inline bool Holds(std::span<const LONG> entries, LONG value) {
+    return std::find(entries.begin(), entries.end(), value) != entries.end();
+}
 
 // Moves to a state and starts its delay: a delay counts from entering the
 // state that waits.
