@@ -2,6 +2,7 @@
 // a pattern, the gas station showing each vehicle where its object stands, the
 // track strips joining without a seam, and the signs holding their numbers.
 #include "file_checks.h"
+#include "picture_match.h"
 #include "scene/lists_tables.h"
 #include "tools/assetgen/manifest.h"
 
@@ -19,25 +20,8 @@ namespace {
 using vocassets::FindAsset;
 using vocassets::Sound;
 
-const std::string kPack = VOCASSETS_PACK_DIR;
-
-const vbtest::Bitmap& PackBitmap(const std::string& file) {
-    static std::map<std::string, vbtest::Bitmap> cache;
-    auto it = cache.find(file);
-    if (it == cache.end()) {
-        vbtest::Bitmap bmp;
-        std::string error = vbtest::ParseBitmap(vbtest::ReadBytes(kPack + "/Images/" + file), bmp);
-        if (!error.empty()) {
-            throw std::runtime_error(file + ": " + error);
-        }
-        it = cache.emplace(file, std::move(bmp)).first;
-    }
-    return it->second;
-}
-
-double Luminance(std::uint32_t c) {
-    return 0.3 * ((c >> 16) & 0xFF) + 0.59 * ((c >> 8) & 0xFF) + 0.11 * (c & 0xFF);
-}
+using vbtest::Luminance;
+using vbtest::PackBitmap;
 
 const CreationRecord& Record(std::span<const CreationRecord> list, LONG id) {
     for (const CreationRecord& record : list) {
@@ -108,38 +92,12 @@ TEST(VehicleGameNames, EveryRecordingBuiltFromAPatternIsShipped) {
     EXPECT_EQ(NumberFile(100), "number-100-sp.wav");
 }
 
-// Luminance correlation of a picture's drawn pixels with the backdrop under them.
-double CorrelationOnBackdrop(const vbtest::Bitmap& picture, const vbtest::Bitmap& backdrop, int x0,
-                             int y0) {
-    double n = 0, sa = 0, sb = 0, saa = 0, sbb = 0, sab = 0;
-    for (int y = 0; y < picture.height; ++y) {
-        for (int x = 0; x < picture.width; ++x) {
-            int bx = x0 + x;
-            int by = y0 + y;
-            if (vbtest::IsKey(picture.ColourAt(x, y)) || bx < 0 || by < 0 || bx >= backdrop.width ||
-                by >= backdrop.height) {
-                continue;
-            }
-            double a = Luminance(picture.ColourAt(x, y));
-            double b = Luminance(backdrop.ColourAt(bx, by));
-            n += 1;
-            sa += a;
-            sb += b;
-            saa += a * a;
-            sbb += b * b;
-            sab += a * b;
-        }
-    }
-    double cov = sab - sa * sb / n;
-    double va = saa - sa * sa / n;
-    double vb = sbb - sb * sb / n;
-    return va <= 0 || vb <= 0 ? 0.0 : cov / std::sqrt(va * vb);
-}
-
 TEST(VehicleGamePictures, TheGasStationShowsEachVehicleUnderItsLitCopy) {
     std::span<const CreationRecord> list = GasStationList();
     const CreationRecord& back = RecordOf(list, "gasstation.bmp");
     const vbtest::Bitmap& station = PackBitmap("gasstation.bmp");
+    vbtest::Page page;
+    page.Draw(station, static_cast<int>(back.x), static_cast<int>(back.y), false);
     for (LONG id = 382; id <= 391; ++id) {
         const CreationRecord& vehicle = Record(list, id);
         SCOPED_TRACE(vehicle.picture);
@@ -147,7 +105,9 @@ TEST(VehicleGamePictures, TheGasStationShowsEachVehicleUnderItsLitCopy) {
         const vbtest::Bitmap& lit = PackBitmap(vehicle.picture);
         int x = static_cast<int>(vehicle.x - back.x);
         int y = static_cast<int>(vehicle.y - back.y);
-        EXPECT_GE(CorrelationOnBackdrop(lit, station, x, y), 0.8);
+        EXPECT_GE(vbtest::Correlation(lit, page, static_cast<int>(vehicle.x),
+                                      static_cast<int>(vehicle.y)),
+                  0.8);
         // Lit means brighter than the drawing under it.
         double litSum = 0, plainSum = 0;
         for (int yy = 0; yy < lit.height; ++yy) {
@@ -162,7 +122,9 @@ TEST(VehicleGamePictures, TheGasStationShowsEachVehicleUnderItsLitCopy) {
     }
     // The same patch of plain forecourt under another vehicle's place does not match.
     const CreationRecord& car = Record(list, 385);
-    EXPECT_LT(CorrelationOnBackdrop(PackBitmap(car.picture), station, 200, 0), 0.5);
+    EXPECT_LT(vbtest::Correlation(PackBitmap(car.picture), page, 200 + static_cast<int>(back.x),
+                                  static_cast<int>(back.y)),
+              0.5);
 }
 
 // How many rows differ between two columns of two strips.

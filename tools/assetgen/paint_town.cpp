@@ -36,17 +36,6 @@ void Tree(Canvas& c, double x, double groundY, double size) {
     c.FillEllipse(x - size * 0.12, groundY - size * 0.88, size * 0.12, size * 0.08, 0x66CC66);
 }
 
-void Flowers(Canvas& c, double x, double y) {
-    constexpr Colour kPetals[] = {0xFF6666, 0xFFFF66, 0xFF99FF, 0xFFFFFF};
-    for (int i = 0; i < 5; ++i) {
-        double fx = x + i * 14;
-        double fy = y + (i % 2) * 8;
-        c.Line(fx, fy, fx, fy + 10, 2, 0x337F33);
-        c.FillEllipse(fx, fy, 5, 5, kPetals[i % 4]);
-        c.FillEllipse(fx, fy, 2, 2, 0xF0A020);
-    }
-}
-
 // The window of a building, with its cross bar.
 void Window(Canvas& c, double x, double y, double w, double h) {
     c.OutlinedRoundRect(int(x), int(y), int(w), int(h), 2, kGlass, kOutline, 2);
@@ -413,6 +402,8 @@ struct Sky {
     int horizon;
 };
 
+// A map paints only land and sky around its places: a tree or a flower bed
+// would look like a place and answer no click.
 void Land(Canvas& c, const Paint& p, Sky sky) {
     c.FillRect(0, 0, p.W(), sky.horizon, sky.night ? kNightSky : kDaySky);
     c.FillRect(0, sky.horizon, p.W(), p.H() - sky.horizon, sky.night ? kNightGrass : kGrass);
@@ -435,20 +426,12 @@ void CentreMap(Canvas& c, const Paint& p) {
     Hill(c, 560, 170, 180, 40, false);
     Cloud(c, 110, 40, 26);
     Cloud(c, 250, 80, 18);
-    // Trees and flowers where nothing is to click.
-    Tree(c, 275, 260, 60);
-    Tree(c, 480, 330, 70);
-    Tree(c, 560, 300, 56);
-    Flowers(c, 470, 420);
-    Flowers(c, 90, 330);
 }
 
 void LeftMap(Canvas& c, const Paint& p) {
     Land(c, p, {true, 250});
     Hill(c, 150, 255, 220, 50, true);
     Hill(c, 520, 260, 200, 40, true);
-    Tree(c, 280, 318, 50);
-    Tree(c, 530, 300, 54);
 }
 
 void RightMap(Canvas& c, const Paint& p) {
@@ -457,8 +440,6 @@ void RightMap(Canvas& c, const Paint& p) {
     Hill(c, 560, 240, 160, 40, false);
     Cloud(c, 560, 50, 24);
     Cloud(c, 60, 30, 18);
-    Tree(c, 315, 300, 58);
-    Tree(c, 600, 330, 52);
 }
 
 void Transition(Canvas& c, const Paint& p) {

@@ -86,6 +86,18 @@ bool IsQuestionPart(const CreationRecord& record) {
     return row != nullptr && (row->art == Art::Panel || row->art == Art::Button);
 }
 
+// Whether a hidden record is the plain drawing a highlight of the list lights
+// (the carousel under its highlight): the screen shows it from the start.
+bool LitByAHighlight(const ScreenList& screen, const CreationRecord& record) {
+    for (const CreationRecord& other : screen.list()) {
+        const PictureRow* plain = PlainTwinOf(other.picture);
+        if (plain != nullptr && std::string_view(plain->name) == record.picture) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void DrawPage(Canvas& sheet, int left, const ScreenList& screen, bool lit,
               const std::string& packDir, std::vector<std::string>& missing) {
     std::vector<CreationRecord> drawn;
@@ -101,7 +113,7 @@ void DrawPage(Canvas& sheet, int left, const ScreenList& screen, bool lit,
         }
         bool thingToClick =
             (record.clickable || IsLitCopy(record.picture)) && !IsQuestionPart(record);
-        if (record.shown || (lit && thingToClick)) {
+        if (record.shown || LitByAHighlight(screen, record) || (lit && thingToClick)) {
             drawn.push_back(record);
         }
     }
