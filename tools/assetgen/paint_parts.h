@@ -80,6 +80,10 @@ bool PaintFurniture(Canvas& canvas, const Paint& p);
 // A toy of the fishing game (a dinosaur, a guitar...); false for anything else.
 bool PaintToy(Canvas& canvas, const Paint& p);
 
+// A character with a part to play (the jobs' heads, the cannon act, the
+// lion, the witch, the spaceman); false for anything else.
+bool PaintCharacter(Canvas& canvas, const Paint& p);
+
 // The gas station and the race track strips; false for any other scene.
 bool PaintVehicleGameScene(Canvas& canvas, const Paint& p);
 // The race's flag men and waving flags; false for any other picture.

@@ -9,21 +9,7 @@
 namespace vocassets {
 namespace {
 
-enum class Shape {
-    Box,
-    Round,
-    Arrow,
-    House,
-    Cross,
-    Craft,
-    Boat,
-    Fish,
-    Person,
-    Flag,
-    Bar,
-    Lion,
-    Pool
-};
+enum class Shape { Box, Round, Arrow, House, Cross, Craft, Boat, Fish, Person, Flag, Bar, Pool };
 
 struct ShapeWord {
     std::string_view word;
@@ -32,19 +18,18 @@ struct ShapeWord {
 
 // First match wins, so longer, more telling words come first.
 constexpr ShapeWord kShapeWords[] = {
-    {"wronganswer", Shape::Cross}, {"lionmouth", Shape::Lion},  {"splash", Shape::Pool},
-    {"arrow", Shape::Arrow},       {"sailboat", Shape::Boat},   {"fish", Shape::Fish},
-    {"ufo", Shape::Craft},         {"spaceship", Shape::Craft}, {"plane", Shape::Craft},
-    {"-back", Shape::Person},      {"-front", Shape::Person},   {"spaceman", Shape::Person},
-    {"witch", Shape::Person},      {"flagguy", Shape::Person},  {"flag", Shape::Flag},
-    {"door", Shape::Box},          {"window", Shape::Box},      {"house", Shape::House},
-    {"school", Shape::House},      {"store", Shape::House},     {"cityhall", Shape::House},
-    {"optionbar", Shape::Bar},     {"streetsigns", Shape::Bar}, {"controlpanel", Shape::Bar},
-    {"cartfront", Shape::Bar},     {"sun", Shape::Round},       {"moon", Shape::Round},
-    {"pond", Shape::Round},        {"asteroid", Shape::Round},  {"reel", Shape::Round},
-    {"smoke", Shape::Round},       {"head", Shape::Round},      {"floater", Shape::Round},
-    {"merrygo", Shape::Round},     {"clock", Shape::Round},     {"balloon", Shape::Round},
-    {"monkey", Shape::Round},
+    {"wronganswer", Shape::Cross}, {"splash", Shape::Pool},      {"arrow", Shape::Arrow},
+    {"sailboat", Shape::Boat},     {"fish", Shape::Fish},        {"ufo", Shape::Craft},
+    {"spaceship", Shape::Craft},   {"plane", Shape::Craft},      {"-back", Shape::Person},
+    {"-front", Shape::Person},     {"spaceman", Shape::Person},  {"witch", Shape::Person},
+    {"flagguy", Shape::Person},    {"flag", Shape::Flag},        {"door", Shape::Box},
+    {"window", Shape::Box},        {"house", Shape::House},      {"school", Shape::House},
+    {"store", Shape::House},       {"cityhall", Shape::House},   {"optionbar", Shape::Bar},
+    {"streetsigns", Shape::Bar},   {"controlpanel", Shape::Bar}, {"cartfront", Shape::Bar},
+    {"sun", Shape::Round},         {"moon", Shape::Round},       {"pond", Shape::Round},
+    {"asteroid", Shape::Round},    {"reel", Shape::Round},       {"smoke", Shape::Round},
+    {"head", Shape::Round},        {"floater", Shape::Round},    {"merrygo", Shape::Round},
+    {"clock", Shape::Round},       {"balloon", Shape::Round},    {"monkey", Shape::Round},
 };
 
 Shape ShapeOf(const Paint& p) {
@@ -212,22 +197,6 @@ void DrawShape(Canvas& c, const Paint& p, Shape shape, double x, double y, doubl
         DrawPerson(c, x, y, w, h, p.fill, !p.NameHas("-back"), 1.0);
         JobMarks(c, p, x, y, w, h);
         break;
-    case Shape::Lion: {
-        // The mouth opens over the opening frames, stays wide, and closes at the end.
-        double open = p.NameHas("start")    ? 0.2 + 0.6 * p.phase
-                      : p.NameHas("middle") ? 0.8 + 0.2 * p.phase
-                                            : 0.15;
-        double cx = x + w / 2;
-        double cy = y + h * 0.45;
-        double r = std::min(w, h) * 0.42;
-        c.OutlinedEllipse(cx, cy, r, r, 0xB86820, line);
-        c.OutlinedEllipse(cx, cy + r * 0.1, r * 0.72, r * 0.7, p.fill, line);
-        c.FillEllipse(cx - r * 0.3, cy - r * 0.25, r * 0.08, r * 0.1, line);
-        c.FillEllipse(cx + r * 0.3, cy - r * 0.25, r * 0.08, r * 0.1, line);
-        c.OutlinedEllipse(cx, cy + r * 0.35, r * 0.4, std::max(3.0, r * 0.35 * open), 0x701010,
-                          line);
-        break;
-    }
     case Shape::Pool:
         c.OutlinedEllipse(x + w / 2, y + h * 0.8, w / 2, h * 0.18, p.fill, line);
         c.FillEllipse(x + w / 2, y + h * 0.8, w * 0.35, h * 0.1, Shade(p.fill, 1.3));
@@ -262,7 +231,7 @@ void PaintSprite(Canvas& c, const Paint& p) {
         PaintSignBacking(c, p);
         return;
     }
-    if (PaintTownThing(c, p) || PaintRaceFigure(c, p)) {
+    if (PaintTownThing(c, p) || PaintRaceFigure(c, p) || PaintCharacter(c, p)) {
         return;
     }
     if (p.row.motion == Motion::Walk) {
