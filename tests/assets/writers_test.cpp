@@ -2,12 +2,15 @@
 // whichever encoding is smaller, and recordings carry matching chunk sizes.
 #include "bmp_writer.h"
 #include "file_checks.h"
+#include "png_reader.h"
+#include "png_writer.h"
 #include "synth.h"
 #include "wav.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
 
 namespace {
 
@@ -84,6 +87,30 @@ TEST(BmpWriter, OnlyTheKeyEntryLooksLikeTheKey) {
         EXPECT_NE(index, 0);
         EXPECT_FALSE(vbtest::LooksLikeKey(unkeyed[index]));
     }
+}
+
+TEST(PngReader, ReadsBackWhatTheWriterWroteAndRefusesACutFile) {
+    vocassets::Canvas canvas(37, 21, 0x336699);
+    for (int i = 0; i < 21; ++i) {
+        canvas.Set(i, i, 0xFF0000 + i);
+        canvas.Set(36 - i, i, 0x00FF00 + i * 256);
+    }
+    vbtest::TempDir dir;
+    std::string path = dir.Path() + "/page.png";
+    ASSERT_TRUE(vocassets::WritePng(canvas, path));
+    std::optional<vocassets::Canvas> back = vocassets::ReadPng(path);
+    ASSERT_TRUE(back.has_value());
+    ASSERT_EQ(back->Width(), 37);
+    ASSERT_EQ(back->Height(), 21);
+    EXPECT_EQ(back->Pixels(), canvas.Pixels());
+
+    std::vector<std::uint8_t> bytes = vocassets::EncodePng(canvas);
+    for (std::size_t cut : {std::size_t(7), std::size_t(40), bytes.size() - 20}) {
+        std::ofstream(path, std::ios::binary | std::ios::trunc)
+            .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(cut));
+        EXPECT_FALSE(vocassets::ReadPng(path).has_value()) << cut;
+    }
+    EXPECT_FALSE(vocassets::ReadPng(dir.Path() + "/none.png").has_value());
 }
 
 TEST(WavWriter, ChunkSizesMatchTheSamples) {

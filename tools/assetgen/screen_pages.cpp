@@ -98,6 +98,33 @@ bool LitByAHighlight(const ScreenList& screen, const CreationRecord& record) {
     return false;
 }
 
+// The game's own page at entry, and over it, when lit, every hidden thing to
+// click lit where its object stands.
+void DrawOverShot(Canvas& sheet, int left, const ScreenList& screen, const Canvas& shot, bool lit,
+                  const std::string& packDir, std::vector<std::string>& missing) {
+    for (int y = 0; y < std::min(kPageH, shot.Height()); ++y) {
+        for (int x = 0; x < std::min(kPageW, shot.Width()); ++x) {
+            sheet.Set(left + x, kTitleH + y, shot.At(x, y));
+        }
+    }
+    if (!lit) {
+        return;
+    }
+    std::vector<CreationRecord> drawn;
+    for (const CreationRecord& record : screen.list()) {
+        if (!record.shown && (record.clickable || IsLitCopy(record.picture)) &&
+            !IsQuestionPart(record) && !IsMapBackground(record.picture)) {
+            drawn.push_back(record);
+        }
+    }
+    std::stable_sort(
+        drawn.begin(), drawn.end(),
+        [](const CreationRecord& a, const CreationRecord& b) { return a.layer < b.layer; });
+    for (const CreationRecord& record : drawn) {
+        DrawPicture(sheet, left, record, packDir, missing);
+    }
+}
+
 void DrawPage(Canvas& sheet, int left, const ScreenList& screen, bool lit,
               const std::string& packDir, std::vector<std::string>& missing) {
     std::vector<CreationRecord> drawn;
@@ -137,15 +164,20 @@ std::vector<ScreenName> ScreensWithLists() {
 }
 
 Canvas ScreenSheet(int screen, const std::string& packDir, TextRenderer& text,
-                   std::vector<std::string>& missing) {
+                   std::vector<std::string>& missing, const Canvas* entryShot) {
     Canvas sheet(2 * kPageW + kGap, kTitleH + kPageH, 0xF8F8F8);
     auto it = std::find_if(std::begin(kScreens), std::end(kScreens),
                            [&](const ScreenList& s) { return s.screen == screen; });
     if (it == std::end(kScreens)) {
         return sheet;
     }
-    DrawPage(sheet, 0, *it, false, packDir, missing);
-    DrawPage(sheet, kPageW + kGap, *it, true, packDir, missing);
+    if (entryShot != nullptr) {
+        DrawOverShot(sheet, 0, *it, *entryShot, false, packDir, missing);
+        DrawOverShot(sheet, kPageW + kGap, *it, *entryShot, true, packDir, missing);
+    } else {
+        DrawPage(sheet, 0, *it, false, packDir, missing);
+        DrawPage(sheet, kPageW + kGap, *it, true, packDir, missing);
+    }
     std::string title = "screen " + std::to_string(screen) + ": " + it->name;
     text.Draw(sheet, title + " at entry", 16, kPageW / 2, kTitleH / 2, kBlack);
     text.Draw(sheet, title + ", every thing to click lit", 16, kPageW + kGap + kPageW / 2,

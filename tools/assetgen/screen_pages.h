@@ -12,10 +12,13 @@
 
 namespace vocassets {
 
-// The two pages side by side under the screen's number and name. Pictures that
-// cannot be read are added to missing.
+// The two pages side by side under the screen's number and name. With the
+// game's own screenshot of the screen just after entry, that is the page at
+// entry, and the lit page is the same with every thing to click lit over it;
+// without, both are composed from the creation list. Pictures that cannot be
+// read are added to missing.
 Canvas ScreenSheet(int screen, const std::string& packDir, TextRenderer& text,
-                   std::vector<std::string>& missing);
+                   std::vector<std::string>& missing, const Canvas* entryShot = nullptr);
 
 // The screens that have a creation list, with a short name for files.
 struct ScreenName {
