@@ -37,12 +37,14 @@ void Calculator(Canvas& c, const Paint& p, double w, double h) {
 }
 
 void Chalk(Canvas& c, const Paint& p, double w, double h) {
-    for (int i = 0; i < 3; ++i) {
-        double y = h * (0.2 + i * 0.25);
-        Colour colour = i == 0 ? p.fill : i == 1 ? 0xFFFF99 : 0xFF99CC;
-        c.OutlinedRoundRect(int(w * 0.1 + i * 4), int(y), int(w * 0.75), int(h * 0.2), 4, colour,
-                            kOutline, 2);
-    }
+    // Three sticks lying on the board's ledge, one resting on the other two.
+    c.OutlinedRoundRect(int(w * 0.06), int(h * 0.68), int(w * 0.5), int(h * 0.24), 4, p.fill,
+                        kOutline, 2);
+    c.OutlinedRoundRect(int(w * 0.5), int(h * 0.68), int(w * 0.44), int(h * 0.24), 4, 0xFFFF99,
+                        kOutline, 2);
+    c.OutlinedRoundRect(int(w * 0.24), int(h * 0.46), int(w * 0.42), int(h * 0.24), 4, 0xFF99CC,
+                        kOutline, 2);
+    c.FillRect(int(w * 0.1), int(h * 0.72), int(w * 0.3), 2, kWhite);
 }
 
 void Computer(Canvas& c, const Paint& p, double w, double h) {
