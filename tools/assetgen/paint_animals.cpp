@@ -61,11 +61,16 @@ class Pen {
             }
         }
     }
+    // A small eye is a shiny dark bead; a big one is white round its pupil.
     void Eye(double x, double y, double r) {
-        c_.OutlinedEllipse(X(x), Y(y), r * s_ + 1, r * s_ + 1, kWhite, kOutline, 1);
-        c_.FillEllipse(X(x + r * 0.25), Y(y), r * s_ * 0.6, r * s_ * 0.7, kOutline);
-        c_.FillEllipse(X(x), Y(y - r * 0.3), std::max(0.8, r * s_ * 0.25),
-                       std::max(0.8, r * s_ * 0.25), kWhite);
+        if (r >= 4) {
+            c_.OutlinedEllipse(X(x), Y(y), r * s_ + 1, r * s_ + 1, kWhite, kOutline, 1);
+            c_.FillEllipse(X(x + r * 0.2), Y(y), r * s_ * 0.55, r * s_ * 0.65, kOutline);
+            c_.FillEllipse(X(x), Y(y - r * 0.3), r * s_ * 0.22, r * s_ * 0.22, kWhite);
+            return;
+        }
+        c_.FillEllipse(X(x), Y(y), r * s_ * 0.85, r * s_, kOutline);
+        c_.Set(int(X(x - r * 0.3)), int(Y(y - r * 0.35)), kWhite);
     }
     // A standing leg with its hoof or paw.
     void Leg(double x, double top, double foot, double width, Colour fill) {
@@ -152,25 +157,29 @@ void Cow(Pen& p) {
 void Coyote(Pen& p) {
     constexpr Colour c = 0xA88860;
     constexpr Colour belly = 0xE8D8B8;
-    // Howling at the moon, the coyote's song.
-    p.Blob(20, 16, 9, 9, 0xF8F0C0);
-    p.Dot(25, 13, 7, 8, 0x9CC8F0);
-    p.Poly({{38, 52}, {20, 62}, {12, 72}, {22, 72}, {40, 60}}, c);
-    p.Flat({{16, 68}, {12, 72}, {20, 72}}, 0x403020);
-    p.Leg(50, 58, 88, 5, Far(c));
-    p.Leg(84, 56, 88, 5, Far(c));
-    p.Tube(80, 50, 92, 30, 10, c);
-    p.Leg(44, 58, 88, 6, c);
-    p.Leg(78, 56, 88, 6, c);
-    p.Blob(62, 53, 26, 11, c);
-    p.Dot(62, 59, 16, 4, belly);
-    p.Poly({{86, 24}, {83, 10}, {93, 20}}, c);
-    p.Blob(94, 27, 9, 9, c);
-    p.Poly({{95, 21}, {108, 6}, {113, 10}, {101, 30}}, c);
-    p.Stroke(101, 30, 108, 16, 1.5, kOutline);
-    p.Dot(111, 7, 2, 2, kOutline);
-    p.Eye(95, 23, 2);
-    p.Dot(92, 32, 5, 3, belly);
+    // Sitting up and howling at the moon, its bushy tail on the ground.
+    p.Blob(128, 14, 8, 8, 0xF8F0C0);
+    p.Dot(132, 11, 6, 7, 0x9CC8F0);
+    p.Poly({{52, 84}, {26, 86}, {14, 80}, {22, 74}, {50, 76}}, c);
+    p.Flat({{19, 77}, {14, 80}, {22, 84}}, 0x403020);
+    p.Leg(86, 56, 88, 5, Far(c));
+    p.Blob(58, 72, 16, 14, c);
+    p.Poly({{50, 66}, {70, 36}, {88, 40}, {84, 76}, {58, 84}}, c);
+    p.Flat({{74, 44}, {84, 46}, {80, 70}, {72, 66}}, belly);
+    p.Blob(66, 86, 11, 3, c);
+    p.Leg(79, 58, 88, 6, c);
+    p.Poly({{74, 28}, {70, 12}, {81, 21}}, c);
+    p.Flat({{74, 24}, {72, 16}, {78, 21}}, 0x604830);
+    p.Blob(82, 30, 10, 9, c);
+    p.Poly({{84, 23}, {103, 9}, {107, 13}, {91, 32}}, c);
+    p.Flat({{90, 31}, {104, 14}, {98, 26}}, belly);
+    p.Stroke(91, 30, 101, 19, 1.5, kOutline);
+    p.Dot(105, 10, 2, 2, kOutline);
+    p.Eye(84, 26, 2);
+    // Its howl.
+    for (double d : {0.0, 6.0}) {
+        p.Stroke(110 + d, 12 - d, 113 + d, 7 - d, 1.5, kWhite);
+    }
 }
 
 void Crocodile(Pen& p) {
@@ -358,8 +367,8 @@ void Lobster(Pen& p) {
     }
     p.Blob(70, 48, 22, 12, c);
     p.Dot(64, 44, 10, 3, Shade(c, 1.3));
-    p.Stroke(92, 45, 136, 40, 1.5, kOutline);
-    p.Stroke(92, 51, 136, 56, 1.5, kOutline);
+    p.Stroke(92, 45, 124, 39, 1.5, kOutline);
+    p.Stroke(92, 51, 124, 57, 1.5, kOutline);
     p.Dot(92, 44, 2, 2, kOutline);
     p.Dot(92, 52, 2, 2, kOutline);
 }
@@ -522,12 +531,12 @@ void Dog(Pen& p) {
     p.Leg(78, 58, 88, 7, c);
     p.Blob(62, 52, 26, 12, c);
     p.Dot(56, 50, 9, 6, 0xFFF4E4);
-    p.Tube(86, 44, 90, 52, 5, 0xD03030);
     p.Blob(96, 37, 13, 12, c);
+    p.Tube(86, 47, 92, 53, 5, 0xD03030);
     p.Blob(108, 43, 9, 6, Shade(c, 1.2));
     p.Dot(116, 41, 3, 2.5, kOutline);
     p.Poly({{106, 48}, {111, 48}, {111, 55}, {106, 55}}, 0xF07080);
-    p.Poly({{90, 28}, {84, 50}, {93, 48}}, Shade(c, 0.6));
+    p.Blob(89, 38, 5, 11, Shade(c, 0.6));
     p.Eye(99, 33, 2.5);
     p.Dot(90, 56, 2.5, 2.5, kYellow);
 }
@@ -573,7 +582,7 @@ void Elephant(Pen& p) {
     p.Blob(98, 38, 16, 16, c);
     p.Poly({{104, 52}, {114, 62}, {106, 60}}, kHorn);
     p.Blob(88, 42, 13, 18, Shade(c, 0.92));
-    p.Dot(88, 42, 8, 12, 0xD8B8C0);
+    p.Dot(88, 42, 8, 12, 0xC8B8C8);
     p.Eye(102, 34, 2.5);
 }
 

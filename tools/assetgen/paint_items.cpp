@@ -37,14 +37,22 @@ void Calculator(Canvas& c, const Paint& p, double w, double h) {
 }
 
 void Chalk(Canvas& c, const Paint& p, double w, double h) {
-    // Three sticks lying on the board's ledge, one resting on the other two.
-    c.OutlinedRoundRect(int(w * 0.06), int(h * 0.68), int(w * 0.5), int(h * 0.24), 4, p.fill,
-                        kOutline, 2);
-    c.OutlinedRoundRect(int(w * 0.5), int(h * 0.68), int(w * 0.44), int(h * 0.24), 4, 0xFFFF99,
-                        kOutline, 2);
-    c.OutlinedRoundRect(int(w * 0.24), int(h * 0.46), int(w * 0.42), int(h * 0.24), 4, 0xFF99CC,
-                        kOutline, 2);
-    c.FillRect(int(w * 0.1), int(h * 0.72), int(w * 0.3), 2, kWhite);
+    // Sticks piled on the board's ledge, two, then two, then one.
+    struct Stick {
+        double x, y, length;
+        Colour colour;
+    };
+    const Stick sticks[] = {{0.02, 0.66, 0.48, p.fill},
+                            {0.5, 0.66, 0.48, 0xFFFF99},
+                            {0.1, 0.38, 0.42, 0xFF99CC},
+                            {0.5, 0.38, 0.4, 0x99D4FF},
+                            {0.26, 0.1, 0.46, p.fill}};
+    for (const Stick& s : sticks) {
+        c.OutlinedRoundRect(int(w * s.x), int(h * s.y), int(w * s.length), int(h * 0.31), 5,
+                            s.colour, kOutline, 2);
+        c.FillRect(int(w * (s.x + 0.06)), int(h * (s.y + 0.08)), int(w * s.length * 0.5), 2,
+                   Shade(s.colour, 1.5));
+    }
 }
 
 void Computer(Canvas& c, const Paint& p, double w, double h) {

@@ -37,7 +37,7 @@ constexpr double kSmileMiddle = 0.45;
 void Hills(Canvas& c, double w, double h, double horizon) {
     c.FillEllipse(w * 0.18, horizon + 30, w * 0.4, 90, 0x5CA040);
     c.FillEllipse(w * 0.82, horizon + 40, w * 0.42, 100, 0x66AA33);
-    c.FillRect(0, int(horizon + 40), int(w), int(h - horizon - 40), 0x66AA33);
+    c.FillRect(0, int(horizon + 40), int(w), int(h), 0x66AA33);
     c.FillEllipse(w * 0.5, horizon + 70, w * 0.35, 60, 0x74B840);
     for (double x : {0.08, 0.27, 0.7, 0.9}) {
         double tx = w * x;
@@ -93,8 +93,9 @@ bool PaintSunrise(Canvas& c, const Paint& p) {
     double w = p.W();
     double h = p.H();
     double t = p.phase;
-    // The sky brightens from dawn to day as the sun climbs, in flat colours.
-    c.FillRect(0, 0, p.W(), p.H(), Mix(0xF0B890, 0x99D4FF, t));
+    // The sky goes from dawn through morning to day as the sun climbs, in flat colours.
+    Colour sky = t < 0.5 ? Mix(0xF8C890, 0xFFE8B0, 2 * t) : Mix(0xFFE8B0, 0x99D4FF, 2 * t - 1);
+    c.FillRect(0, 0, p.W(), p.H(), sky);
     Point mouth = MouthCentre(w, h);
     double r = 78;
     double endY = mouth.y - r * kSmileMiddle;
