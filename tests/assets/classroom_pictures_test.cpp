@@ -161,17 +161,17 @@ TEST(ClassroomPictures, EachPairAppearsOnASurface) {
         int left = static_cast<int>(std::max(a.x, b.x) - back.x);
         int right = static_cast<int>(std::min(a.x + abmp.width, b.x + bbmp.width) - back.x);
         int bottom = static_cast<int>(std::max(a.y + abmp.height, b.y + bbmp.height) - back.y);
-        // Some row just under the objects is an edge running right across
-        // their place: the top of what they stand on.
-        bool edge = false;
-        for (int y = bottom - 10; y <= bottom + 6 && !edge; ++y) {
-            int dark = 0;
-            for (int x = left; x < right; ++x) {
-                dark += Luminance(backdrop.ColourAt(x, y)) < 60 ? 1 : 0;
+        // An edge runs right across the place just under the objects: the
+        // top of what they stand on.
+        int crossed = 0;
+        for (int x = left; x < right; ++x) {
+            bool dark = false;
+            for (int y = bottom - 10; y <= bottom + 6 && !dark; ++y) {
+                dark = Luminance(backdrop.ColourAt(x, y)) < 60;
             }
-            edge = dark >= (right - left) * 9 / 10;
+            crossed += dark ? 1 : 0;
         }
-        EXPECT_TRUE(edge);
+        EXPECT_GE(crossed, (right - left) * 9 / 10);
     }
 }
 

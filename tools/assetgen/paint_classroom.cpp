@@ -145,7 +145,8 @@ void DrawStand(Canvas& c, Stand stand, const Top& t, const Ink& ink) {
                                 ink(kOutline), 2);
             int tubTop = t.y + 14 + (t.floor - t.y - 22) / 3;
             c.OutlinedRoundRect(x + 4, tubTop, cw - 12, t.floor - 10 - tubTop, 4,
-                                ink(kTubs[(i + t.left / 48) % 4]), ink(kOutline), 2);
+                                ink(Mix(kTubs[(i + t.left / 48) % 4], kWood, 0.45)), ink(kOutline),
+                                2);
         }
         Slab(c, t, 9, ink);
         break;
@@ -185,15 +186,11 @@ void Board(Canvas& c, int width) {
     int top = 26;
     c.OutlinedRoundRect(left, top, right - left, ledge - top, 3, kWood, kOutline, 3);
     c.FillRect(left + 7, top + 7, right - left - 14, ledge - top - 12, kBoard);
-    // A chalk drawing, a house under a sun, wiped a little.
-    int cx = (left + right) / 2;
-    int cy = (top + ledge) / 2;
-    c.Line(cx - 26, cy + 30, cx + 6, cy + 30, 2, kChalkLine);
-    c.Line(cx - 26, cy + 30, cx - 26, cy + 8, 2, kChalkLine);
-    c.Line(cx + 6, cy + 30, cx + 6, cy + 8, 2, kChalkLine);
-    c.Line(cx - 30, cy + 10, cx - 10, cy - 8, 2, kChalkLine);
-    c.Line(cx - 10, cy - 8, cx + 10, cy + 10, 2, kChalkLine);
-    c.OutlinedEllipse(cx + 24, cy - 24, 9, 9, kBoard, kChalkLine, 2);
+    // Wiped clean, the last lesson's chalk only a smudge.
+    Colour smudge = Mix(kBoard, kChalkLine, 0.12);
+    c.FillEllipse((left + right) / 2.0, (top + ledge) / 2.0, (right - left) * 0.3, 10, smudge);
+    c.FillEllipse((left + right) / 2.0 + 10, (top + ledge) / 2.0 - 30, (right - left) * 0.2, 6,
+                  smudge);
     c.OutlinedRoundRect(left - 4, ledge - 2, right - left + 8, 8, 2, Shade(kWood, 0.85), kOutline,
                         2);
 }
