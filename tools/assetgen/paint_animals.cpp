@@ -636,11 +636,13 @@ void Kangaroo(Pen& p) {
     p.Blob(58, 70, 14, 16, c);
     p.Blob(72, 52, 15, 24, c);
     // The pouch, with a joey looking out.
-    p.Blob(80, 64, 9, 10, belly);
-    p.Poly({{78, 52}, {80, 46}, {82, 52}}, c);
-    p.Blob(82, 56, 5, 5, c);
-    p.Dot(84, 55, 1.2, 1.2, kOutline);
-    p.Stroke(72, 62, 88, 62, 2, kOutline);
+    p.Blob(80, 64, 11, 12, belly);
+    p.Poly({{79, 52}, {79, 42}, {84, 50}}, c);
+    p.Blob(84, 55, 7, 6, c);
+    p.Blob(90, 57, 3.5, 2.5, c);
+    p.Dot(93, 56, 1.2, 1.2, kOutline);
+    p.Eye(85, 53, 1.8);
+    p.Poly({{68, 60}, {92, 60}, {90, 64}, {70, 64}}, belly);
     p.Tube(80, 40, 90, 48, 3, c);
     p.Blob(74, 8, 3, 9, c);
     p.Blob(81, 8, 3, 9, c);
