@@ -37,11 +37,21 @@ void Calculator(Canvas& c, const Paint& p, double w, double h) {
 }
 
 void Chalk(Canvas& c, const Paint& p, double w, double h) {
-    for (int i = 0; i < 3; ++i) {
-        double y = h * (0.2 + i * 0.25);
-        Colour colour = i == 0 ? p.fill : i == 1 ? 0xFFFF99 : 0xFF99CC;
-        c.OutlinedRoundRect(int(w * 0.1 + i * 4), int(y), int(w * 0.75), int(h * 0.2), 4, colour,
-                            kOutline, 2);
+    // Sticks piled on the board's ledge, two, then two, then one.
+    struct Stick {
+        double x, y, length;
+        Colour colour;
+    };
+    const Stick sticks[] = {{0.02, 0.66, 0.48, p.fill},
+                            {0.5, 0.66, 0.48, 0xFFFF99},
+                            {0.1, 0.38, 0.42, 0xFF99CC},
+                            {0.5, 0.38, 0.4, 0x99D4FF},
+                            {0.26, 0.1, 0.46, p.fill}};
+    for (const Stick& s : sticks) {
+        c.OutlinedRoundRect(int(w * s.x), int(h * s.y), int(w * s.length), int(h * 0.31), 5,
+                            s.colour, kOutline, 2);
+        c.FillRect(int(w * (s.x + 0.06)), int(h * (s.y + 0.08)), int(w * s.length * 0.5), 2,
+                   Shade(s.colour, 1.5));
     }
 }
 

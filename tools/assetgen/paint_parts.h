@@ -70,6 +70,20 @@ bool PaintTownBackdrop(Canvas& canvas, const Paint& p);
 // false for any other picture.
 bool PaintTownThing(Canvas& canvas, const Paint& p);
 
+// The classroom's backdrop with its furniture and the things that stay in the
+// room; false for any other scene.
+bool PaintClassroomBackdrop(Canvas& canvas, const Paint& p);
+// The classroom's door and window, drawn to share their places; false for
+// anything else.
+bool PaintClassroomThing(Canvas& canvas, const Paint& p);
+
+// The friendly sun: a face in a ring of rays, centred at (cx, cy); turn (0 to
+// 1) turns the rays by one ray's step.
+void DrawSun(Canvas& canvas, double cx, double cy, double r, double turn);
+// The end of the week's sunrise, one sun climbing over the hills; false for
+// any other scene.
+bool PaintSunrise(Canvas& canvas, const Paint& p);
+
 // A vocabulary item drawn as itself (a book, scissors, apples...); false when
 // the item has no drawing of its own.
 bool PaintItemDrawing(Canvas& canvas, const Paint& p);

@@ -162,7 +162,8 @@ void Riser(Canvas& c, const Paint& p) {
 } // namespace
 
 void PaintScene(Canvas& canvas, const Paint& p) {
-    if (PaintVehicleGameScene(canvas, p) || PaintTownBackdrop(canvas, p)) {
+    if (PaintVehicleGameScene(canvas, p) || PaintTownBackdrop(canvas, p) ||
+        PaintClassroomBackdrop(canvas, p) || PaintSunrise(canvas, p)) {
         return;
     }
     switch (PlaceOf(p)) {

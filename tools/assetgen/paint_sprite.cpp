@@ -231,7 +231,8 @@ void PaintSprite(Canvas& c, const Paint& p) {
         PaintSignBacking(c, p);
         return;
     }
-    if (PaintTownThing(c, p) || PaintRaceFigure(c, p) || PaintCharacter(c, p)) {
+    if (PaintTownThing(c, p) || PaintRaceFigure(c, p) || PaintClassroomThing(c, p) ||
+        PaintCharacter(c, p)) {
         return;
     }
     if (p.row.motion == Motion::Walk) {
@@ -241,7 +242,12 @@ void PaintSprite(Canvas& c, const Paint& p) {
         double size = std::min(p.W(), p.H()) * 0.9;
         double x = (p.W() - size) * p.phase;
         double y = (p.H() - size) * (p.NameHas("sun-") ? 0.5 : 1.0 - p.phase);
-        DrawShape(c, p, p.NameHas("sun-") ? Shape::Round : Shape::Craft, x, y, size, size);
+        if (p.NameHas("sun-")) {
+            double r = p.H() / 2.0 - 2;
+            DrawSun(c, r + 1 + (p.W() - 2 * r - 2) * p.phase, p.H() / 2.0, r / 1.6, p.phase * 3);
+        } else {
+            DrawShape(c, p, Shape::Craft, x, y, size, size);
+        }
     } else if (p.row.art != Art::Item || !PaintItemDrawing(c, p)) {
         DrawShape(c, p, ShapeOf(p), 2, 2, p.W() - 4, p.H() - 4);
     } else if (p.row.motion == Motion::Unroll) {

@@ -41,6 +41,11 @@ constexpr LitCopy kLitCopies[] = {
     {"background-right.bmp", "tunnelright.bmp"},
     {"background-right.bmp", "arrowswitch-left.bmp"},
     {"background-right.bmp", "arrowswitch-right.bmp"},
+    {"classroom-background.bmp", "schooldoor"},
+    {"classroom-background.bmp", "schoolwindow"},
+    {"classroom-background.bmp", "extinguisher"},
+    {"classroom-background.bmp", "chalk"},
+    {"classroom-background.bmp", "trashcan"},
 };
 
 // Highlights that light an object shown beneath them rather than the backdrop:
