@@ -44,7 +44,8 @@ Box HeldUp(const Paint& p, const GuideFigure& f) {
 
 // A dome on the head with a visor in front: the cap of a mechanic, a mover or a racer.
 void Cap(Canvas& c, const GuideFigure& f, Colour colour, Colour badge) {
-    double base = HeadTop(f) + f.r * 0.42;
+    // The visor stays above the eyes, where the closed ones are laid.
+    double base = std::min(HeadTop(f) + f.r * 0.42, f.face.eyes.y - f.r * 0.12 - 2);
     Point dome[14];
     for (int i = 0; i < 13; ++i) {
         double a = std::numbers::pi * i / 12.0;
@@ -105,8 +106,8 @@ void Glasses(Canvas& c, const Box& e) {
     for (double dx : {-e.w * 0.25, e.w * 0.25}) {
         double cx = e.Cx() + dx;
         for (int t = 0; t < 3; ++t) {
-            double rx = e.w * 0.22 - t;
-            double ry = e.h * 0.48 - t;
+            double rx = e.w * 0.19 - t;
+            double ry = e.h * 0.4 - t;
             for (int k = 0; k < 72; ++k) {
                 double a = 2 * std::numbers::pi * k / 72.0;
                 c.Set(int(std::lround(cx + rx * std::cos(a))),
@@ -133,8 +134,8 @@ void Balloons(Canvas& c, const Paint& p, Point hand, double x0, double x1, doubl
 void Drops(Canvas& c, const GuideFigure& f) {
     const double spots[][2] = {{-0.7, -1.1}, {0.5, -1.25}, {-1.25, 0.4}, {1.3, 0.5}, {0.1, 1.35}};
     for (const auto& s : spots) {
-        double x = f.cx + s[0] * f.r;
-        double y = f.cy + s[1] * f.r;
+        double x = std::clamp(f.cx + s[0] * f.r, 8.0, c.Width() - 8.0);
+        double y = std::clamp(f.cy + s[1] * f.r, 12.0, c.Height() - 10.0);
         const Point drop[] = {{x, y - 9}, {x - 5, y + 2}, {x + 5, y + 2}};
         c.FillPolygon(drop, 0x3070B0);
         c.OutlinedEllipse(x, y + 3, 5, 5, 0x90C8F8, 0x3070B0, 2);
@@ -243,7 +244,8 @@ void DressBehind(Canvas& c, const Paint& p, const GuideFigure& f) {
         Balloons(c, p, f.hand[free], x0, x1, 4, f.hand[free].y - f.r * 0.5, 2);
     }
     if (p.NameHas("wet") && f.body) {
-        c.OutlinedEllipse(f.bodyCx, p.H() - 12, std::min(f.r * 1.3, p.W() / 2.0 - 6), 7, 0x90C8F8,
+        c.OutlinedEllipse(f.bodyCx, p.H() - 12,
+                          std::min({f.r * 1.3, f.bodyCx - 6, p.W() - 6 - f.bodyCx}), 7, 0x90C8F8,
                           0x3070B0, 2);
     }
 }
@@ -312,7 +314,7 @@ void DressHead(Canvas& c, const Paint& p, const GuideFigure& f) {
         Cap(c, f, 0xE04020, kGold);
     } else if (p.NameHas("racetrack")) {
         Cap(c, f, 0xF0F0F0, 0xE02020);
-    } else if (p.NameHas("monkey-sun")) {
+    } else if (p.NameHas("monkey-sun02")) {
         SunHat(c, f);
     } else if (p.NameHas("clown")) {
         ClownHat(c, f);
@@ -419,7 +421,7 @@ void HoldInHands(Canvas& c, const Paint& p, const GuideFigure& f) {
         c.Line(h.x, h.y, h.x - f.r * 1.6, h.y - f.r * 1.9, 6, kOutline);
         c.Line(h.x, h.y, h.x - f.r * 1.6, h.y - f.r * 1.9, 3, 0xC08040);
         Hand(c, f, 0);
-        Book(c, f.hand[1].x - f.r * 0.2, f.hand[1].y - f.r * 0.45, f.r * 0.6);
+        Book(c, f.hand[1].x - f.r * 0.45, f.hand[1].y - f.r * 0.45, f.r * 0.6);
         Hand(c, f, 1);
     } else if (p.NameHas("helmetoff")) {
         Point h = f.hand[0];
