@@ -29,6 +29,7 @@ GuideFace FaceOfGuide(const PictureRow& body);
 struct GuideFigure {
     GuideFace face;
     double cx, cy, r; // the head
+    double turn = 0;  // -1: the face turned to the left, the muzzle jutting out; 1: right
     bool body;        // false: the head alone
     double bodyCx, bodyTop, hipY, feetY, bodyRx;
     Point shoulder[2]; // left, right as seen

@@ -108,6 +108,15 @@ GuideFigure LayOut(const Paint& p) {
     f.cx = (e.Cx() + m.Cx()) / 2;
     f.r = std::min({e.w, (f.cx - 4) / 1.22, (p.W() - 4 - f.cx) / 1.22});
     f.cy = (e.Cy() + m.Cy()) / 2 + f.r * 0.05;
+    double aside = m.Cx() - e.Cx();
+    if (std::abs(aside) > e.w * 0.5) {
+        // A mouth beside the eyes: the face is turned that way, the head round
+        // the eyes and the muzzle jutting out of it, the far ear behind.
+        f.turn = aside < 0 ? -1 : 1;
+        f.cx = e.Cx() + f.turn * e.w * 0.1;
+        f.r = std::min(e.w, (f.turn < 0 ? p.W() - 4 - f.cx : f.cx - 4) / 1.06);
+        f.cy = e.Cy() + f.r * 0.2;
+    }
     double below = p.H() - (f.cy + f.r);
     f.body = below > f.r * 0.8;
     if (!f.body) {
@@ -192,9 +201,15 @@ void DrawHead(Canvas& c, const Paint& p, const GuideFigure& f) {
     const Box& e = f.face.eyes;
     const Box& m = f.face.mouth;
     for (double s : {-1.0, 1.0}) {
-        c.OutlinedEllipse(f.cx + s * r * 0.92, f.cy - r * 0.08, r * 0.3, r * 0.3, kFur, kOutline,
-                          3);
-        c.FillEllipse(f.cx + s * r * 0.92, f.cy - r * 0.08, r * 0.17, r * 0.17, kFace);
+        if (f.turn == 0) {
+            c.OutlinedEllipse(f.cx + s * r * 0.92, f.cy - r * 0.08, r * 0.3, r * 0.3, kFur,
+                              kOutline, 3);
+            c.FillEllipse(f.cx + s * r * 0.92, f.cy - r * 0.08, r * 0.17, r * 0.17, kFace);
+        } else if (s == -f.turn) {
+            c.OutlinedEllipse(f.cx + s * r * 0.78, f.cy - r * 0.3, r * 0.26, r * 0.26, kFur,
+                              kOutline, 3);
+            c.FillEllipse(f.cx + s * r * 0.78, f.cy - r * 0.3, r * 0.14, r * 0.14, kFace);
+        }
     }
     // A tuft of fur on top, the guide's own mark.
     const Point tuft[] = {{f.cx - r * 0.25, f.cy - r * 0.9},
@@ -204,14 +219,20 @@ void DrawHead(Canvas& c, const Paint& p, const GuideFigure& f) {
                           {f.cx + r * 0.28, f.cy - r * 0.88}};
     c.OutlinedPolygon(tuft, kFur, kOutline, 3);
     c.OutlinedEllipse(f.cx, f.cy, r, r, kFur, kOutline, 3);
+    if (f.turn != 0) {
+        c.OutlinedEllipse(m.Cx() - f.turn * 2, m.Cy() + 2, m.w * 0.56, m.h * 0.78, kFace, kOutline,
+                          3);
+    }
     // The face: a lobe round each eye and a muzzle round the mouth.
     double lobe = e.w * 0.3;
     c.FillEllipse(e.Cx() - e.w * 0.25, e.Cy(), lobe, std::max(lobe, e.h * 0.75), kFace);
     c.FillEllipse(e.Cx() + e.w * 0.25, e.Cy(), lobe, std::max(lobe, e.h * 0.75), kFace);
     c.FillEllipse((e.Cx() + m.Cx()) / 2, (e.Cy() + m.Cy()) / 2, e.w * 0.36,
                   std::abs(m.Cy() - e.Cy()) / 2 + e.h * 0.5, kFace);
-    c.FillEllipse(m.Cx(), m.Cy() + 1, std::max(m.w * 0.64, r * 0.42), std::max(m.h * 0.74, r * 0.3),
-                  kFace);
+    if (f.turn == 0) {
+        c.FillEllipse(m.Cx(), m.Cy() + 1, std::max(m.w * 0.64, r * 0.42),
+                      std::max(m.h * 0.74, r * 0.3), kFace);
+    }
     double closed = p.row.motion == Motion::Blink && p.frame > 0 ? p.phase : 0.0;
     OpenEyes(c, e, closed, kFace);
     double nx = (e.Cx() + m.Cx()) / 2;
