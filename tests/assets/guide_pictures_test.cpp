@@ -3,6 +3,7 @@
 // its closed eyes and its talking mouth.
 #include "guide_figure.h"
 #include "painter.h"
+#include "placements.h"
 #include "text.h"
 
 #include <gtest/gtest.h>
@@ -103,6 +104,21 @@ TEST(GuidePictures, TheOverlaysFaceMatchesTheBodies) {
         int y = row.eyeX != 0 || row.eyeY != 0 ? row.eyeY + 11 : row.height / 2;
         EXPECT_EQ(c.At(x, y), vocassets::kFace) << row.name << " is not the guide's face colour";
     }
+}
+
+// Risen, the sunrise face has its face where the days' screen lays its mouth.
+TEST(GuidePictures, TheSunriseFaceTalksOnItsFace) {
+    vocassets::TextRenderer text(vocassets::DefaultFontPath());
+    const PictureRow* face = vocassets::FindPictureRow("sunrisemonkeyface");
+    const PictureRow* mouth = vocassets::FindPictureRow("sunmonkeymouth");
+    auto faceAt = vocassets::PlaceOf("sunrisemonkeyface");
+    auto mouthAt = vocassets::PlaceOf("sunmonkeymouth");
+    ASSERT_TRUE(face && mouth && faceAt && mouthAt);
+    Canvas risen = vocassets::PaintPicture(*face, face->frames, text);
+    vocassets::Box box{double(mouthAt->x - faceAt->x), double(mouthAt->y - faceAt->y),
+                       double(mouth->width), double(mouth->height)};
+    ExpectFaceUnder(risen, box, "sunrisemonkeyface's mouth");
+    EXPECT_GT(Count(risen, vocassets::kFur), 2000);
 }
 
 // The rows the screens lay eyes and mouth by keep them apart and inside the body.

@@ -1,9 +1,11 @@
 // The guide: bodies whose open eyes and closed mouth sit exactly where the
 // screens lay the closed-eyes picture and the talking mouth, and those two.
 #include "guide_figure.h"
+#include "placements.h"
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <string_view>
 
 namespace vocassets {
@@ -283,6 +285,49 @@ void PaintMonkey(Canvas& c, const Paint& p) {
     if (f.body) {
         HoldInHands(c, p, f);
     }
+}
+
+bool PaintGuideScene(Canvas& c, const Paint& p) {
+    if (!p.NameHas("sunrisemonkeyface")) {
+        return false;
+    }
+    // The guide's face rises as the sun over the hills at the week's end; risen,
+    // it is where the screen lays its talking mouth.
+    const PictureRow* mouthRow = FindPictureRow("sunmonkeymouth");
+    std::optional<ScreenPoint> mouthAt = PlaceOf("sunmonkeymouth");
+    std::optional<ScreenPoint> faceAt = PlaceOf("sunrisemonkeyface");
+    if (mouthRow == nullptr || !mouthAt || !faceAt) {
+        return false;
+    }
+    c.VerticalGradient(0, 0, p.W(), p.H(), 0xF8C080, 0xFFE8B0);
+    GuideFigure f{};
+    f.face.mouth = Box{double(mouthAt->x - faceAt->x), double(mouthAt->y - faceAt->y),
+                       double(mouthRow->width), double(mouthRow->height)};
+    const Box& m = f.face.mouth;
+    double ew = m.w * 1.2;
+    double rise = (1.0 - p.phase) * p.H() * 0.7;
+    f.face.eyes = Box{m.Cx() - ew / 2, m.Cy() - ew * 0.66 - ew * 0.18 + rise, ew, ew * 0.36};
+    f.face.mouth.y += rise;
+    f.r = ew;
+    f.cx = m.Cx();
+    f.cy = (f.face.eyes.Cy() + f.face.mouth.Cy()) / 2 + f.r * 0.05;
+    for (int i = 0; i < 16; ++i) {
+        double a = std::numbers::pi * i / 8.0;
+        double a0 = a - 0.14;
+        double a1 = a + 0.14;
+        const Point ray[] = {{f.cx + std::cos(a0) * f.r * 1.12, f.cy + std::sin(a0) * f.r * 1.12},
+                             {f.cx + std::cos(a) * f.r * 1.5, f.cy + std::sin(a) * f.r * 1.5},
+                             {f.cx + std::cos(a1) * f.r * 1.12, f.cy + std::sin(a1) * f.r * 1.12}};
+        c.OutlinedPolygon(ray, i % 2 == 0 ? 0xFFD840 : 0xF8A030, kOutline, 3);
+    }
+    c.OutlinedEllipse(f.cx, f.cy, f.r * 1.16, f.r * 1.16, 0xFFD840, kOutline, 3);
+    DrawHead(c, p, f);
+    // The hills it rises from.
+    double horizon = p.H() * 0.72;
+    c.FillEllipse(p.W() * 0.2, horizon + 40, p.W() * 0.45, 90, 0x70B050);
+    c.FillEllipse(p.W() * 0.85, horizon + 50, p.W() * 0.4, 90, 0x60A048);
+    c.FillRect(0, int(horizon + 40), p.W(), p.H(), 0x60A048);
+    return true;
 }
 
 void PaintEyes(Canvas& c, const Paint& p) {

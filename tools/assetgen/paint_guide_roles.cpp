@@ -95,10 +95,11 @@ void ClownHat(Canvas& c, const GuideFigure& f) {
 }
 
 void Ruff(Canvas& c, const GuideFigure& f) {
-    double y = f.bodyTop + f.r * 0.05;
+    // Round the neck, showing below the chin.
+    double y = f.cy + f.r * 1.04;
     for (int i = -3; i <= 3; ++i) {
-        c.OutlinedEllipse(f.bodyCx + i * f.r * 0.22, y + std::abs(i) * f.r * -0.03, f.r * 0.16,
-                          f.r * 0.13, i % 2 == 0 ? kWhite : 0xF8D8E8, kOutline, 2);
+        c.OutlinedEllipse(f.bodyCx + i * f.r * 0.24, y - std::abs(i) * f.r * 0.05, f.r * 0.19,
+                          f.r * 0.17, i % 2 == 0 ? kWhite : 0xF8D8E8, kOutline, 2);
     }
 }
 

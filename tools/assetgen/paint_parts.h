@@ -44,6 +44,8 @@ void PaintOverlay(Canvas& canvas, const Paint& p); // Overlay
 void PaintSprite(Canvas& canvas, const Paint& p);  // Sprite, Item
 void PaintCutaway(Canvas& canvas, const Paint& p);
 void PaintMonkey(Canvas& canvas, const Paint& p);
+// The guide's face rising as the sun; false for any other scene.
+bool PaintGuideScene(Canvas& canvas, const Paint& p);
 void PaintEyes(Canvas& canvas, const Paint& p);
 void PaintMouth(Canvas& canvas, const Paint& p);
 void PaintAnimal(Canvas& canvas, const Paint& p);
