@@ -295,12 +295,15 @@ void DressBody(Canvas& c, const Paint& p, const GuideFigure& f) {
         c.OutlinedPolygon(left, 0x3050C0, kOutline, 2);
         c.OutlinedPolygon(right, 0x3050C0, kOutline, 2);
     } else if (p.NameHas("bathroom")) {
-        c.Line(f.bodyCx - f.bodyRx * 0.7, f.bodyTop + 4, f.bodyCx + f.bodyRx * 0.7, f.bodyTop + 4,
-               f.r * 0.3, kOutline);
-        c.Line(f.bodyCx - f.bodyRx * 0.7, f.bodyTop + 4, f.bodyCx + f.bodyRx * 0.7, f.bodyTop + 4,
-               f.r * 0.3 - 5, 0x40B0D0);
-        c.OutlinedRoundRect(int(f.bodyCx + f.bodyRx * 0.3), int(f.bodyTop), int(f.r * 0.3),
-                            int(f.r * 0.8), 3, 0x40B0D0, kOutline, 2);
+        // A towel round the neck, its ends hanging down the front.
+        double y = f.cy + f.r * 1.02;
+        c.OutlinedEllipse(f.bodyCx, y, f.r * 0.72, f.r * 0.2, 0x40B0D0, kOutline, 3);
+        for (double s : {-1.0, 1.0}) {
+            c.OutlinedRoundRect(int(f.bodyCx + s * f.r * 0.42 - f.r * 0.14), int(y),
+                                int(f.r * 0.28), int(f.r * 0.95), 3, 0x40B0D0, kOutline, 3);
+            c.FillRect(int(f.bodyCx + s * f.r * 0.42 - f.r * 0.14) + 3, int(y + f.r * 0.75),
+                       int(f.r * 0.28) - 6, 3, kWhite);
+        }
     }
 }
 
@@ -400,13 +403,15 @@ void HoldInHands(Canvas& c, const Paint& p, const GuideFigure& f) {
         }
         Hand(c, f, free);
     } else if (p.NameHas("monkey-mover")) {
-        double w = f.bodyRx * 1.7;
-        double h = f.r * 0.9;
+        double w = f.bodyRx * 2.0;
+        double h = f.r * 1.0;
         double x = f.bodyCx - w / 2;
         double y = f.hand[0].y - h * 0.5;
-        c.OutlinedRoundRect(int(x), int(y), int(w), int(h), 2, 0xC89858, kOutline, 3);
-        c.Line(x + 3, y + h * 0.3, x + w - 3, y + h * 0.3, 3, 0xA07040);
-        c.Line(x + w / 2, y + 3, x + w / 2, y + h * 0.3, 8, 0xE0C890);
+        // A cardboard box, its flaps taped shut.
+        c.OutlinedRoundRect(int(x), int(y), int(w), int(h), 2, 0xE8C080, kOutline, 3);
+        c.Line(x + 3, y + h * 0.28, x + w - 3, y + h * 0.28, 2, 0xA07040);
+        c.FillRect(int(x + w / 2 - 6), int(y + 3), 12, int(h * 0.5), 0xC8A870);
+        c.Line(x + w * 0.15, y + h * 0.65, x + w * 0.35, y + h * 0.65, 3, 0xA07040);
         Hand(c, f, 0);
         Hand(c, f, 1);
     } else if (p.NameHas("alphabet-monkey")) {
@@ -446,6 +451,26 @@ void HoldInHands(Canvas& c, const Paint& p, const GuideFigure& f) {
                            int(f.r * 0.18) + 1, (i + j) % 2 == 0 ? kOutline : kWhite);
             }
         }
+        Hand(c, f, 1);
+    } else if (p.NameHas("gasstation")) {
+        Point h = f.hand[1];
+        double l = f.r * 0.7;
+        c.Line(h.x, h.y, h.x + l * 0.1, h.y + l, 7, kOutline);
+        c.Line(h.x, h.y, h.x + l * 0.1, h.y + l, 3, 0xB8C0C8);
+        c.OutlinedEllipse(h.x + l * 0.1, h.y + l, 7, 7, 0xB8C0C8, kOutline, 2);
+        c.FillEllipse(h.x + l * 0.1, h.y + l + 4, 3, 4, 0x606870);
+        Hand(c, f, 1);
+    } else if (p.NameHas("bathroom")) {
+        Point h = f.hand[1];
+        c.Line(h.x, h.y + 6, h.x + 4, h.y - f.r * 0.6, 6, kOutline);
+        c.Line(h.x, h.y + 6, h.x + 4, h.y - f.r * 0.6, 3, 0xE04080);
+        c.OutlinedRoundRect(int(h.x - 2), int(h.y - f.r * 0.68), 12, 9, 2, kWhite, kOutline, 2);
+        Hand(c, f, 1);
+    } else if (p.NameHas("kitchen")) {
+        Point h = f.hand[1];
+        c.Line(h.x, h.y + 4, h.x + 2, h.y - f.r * 0.6, 6, kOutline);
+        c.Line(h.x, h.y + 4, h.x + 2, h.y - f.r * 0.6, 3, 0xC08848);
+        c.OutlinedEllipse(h.x + 2, h.y - f.r * 0.68, 7, 10, 0xC08848, kOutline, 2);
         Hand(c, f, 1);
     } else if (p.NameHas("grocery")) {
         Point h = f.hand[1];
