@@ -305,7 +305,7 @@ bool PaintGuideScene(Canvas& c, const Paint& p) {
                        double(mouthRow->width), double(mouthRow->height)};
     const Box& m = f.face.mouth;
     double ew = m.w * 1.2;
-    double rise = (1.0 - p.phase) * p.H() * 0.7;
+    double rise = (1.0 - p.phase) * p.H() * 0.5; // its rays peep over the hills at first
     f.face.eyes = Box{m.Cx() - ew / 2, m.Cy() - ew * 0.66 - ew * 0.18 + rise, ew, ew * 0.36};
     f.face.mouth.y += rise;
     f.r = ew;
