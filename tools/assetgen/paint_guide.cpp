@@ -148,8 +148,9 @@ void KeepInside(const Paint& p, GuideFigure& f) {
 }
 
 void Limb(Canvas& c, Point from, Point to, double r, Colour colour) {
-    c.Line(from.x, from.y, to.x, to.y, r * 0.26, kOutline);
-    c.Line(from.x, from.y, to.x, to.y, r * 0.26 - 5, colour);
+    double thick = std::max(r * 0.26, 7.0);
+    c.Line(from.x, from.y, to.x, to.y, thick, kOutline);
+    c.Line(from.x, from.y, to.x, to.y, thick - std::min(5.0, thick * 0.4), colour);
 }
 
 void DrawBody(Canvas& c, const Paint& p, const GuideFigure& f) {
@@ -240,8 +241,9 @@ void DrawHead(Canvas& c, const Paint& p, const GuideFigure& f) {
     double nx = (e.Cx() + m.Cx()) / 2;
     double ny = (e.y + e.h + m.y) / 2;
     if (!Inside(e, nx, ny) && !Inside(m, nx, ny)) {
-        c.FillEllipse(nx - 4, ny, 2.5, 2, kOutline);
-        c.FillEllipse(nx + 4, ny, 2.5, 2, kOutline);
+        double apart = std::max(1.5, e.w / 15);
+        c.FillEllipse(nx - apart, ny, apart * 0.6, apart * 0.5, kOutline);
+        c.FillEllipse(nx + apart, ny, apart * 0.6, apart * 0.5, kOutline);
     }
     ClosedMouth(c, m.Cx(), m.Cy(), m.w);
 }
@@ -253,6 +255,12 @@ GuideFace FaceOfGuide(const PictureRow& body) {
     GuideFace face{};
     face.eyes = Box{double(body.eyeX), double(body.eyeY), kEyesW, kEyesH};
     face.mouth = Box{double(body.mouthX), double(body.mouthY), kMouthW, kMouthH};
+    if (body.width < 100) {
+        // A small figure, as the circus cannon's: its face in proportion.
+        double w = body.width * 0.25;
+        face.eyes = Box{double(body.eyeX), double(body.eyeY), w, w * 0.4};
+        face.mouth = Box{double(body.mouthX), double(body.mouthY), w * 0.8, w * 0.44};
+    }
     if (name.starts_with("fishinghead")) {
         face.eyes = Box{double(body.eyeX), double(body.eyeY), 46, 18}; // a head alone, smaller
     }

@@ -221,6 +221,17 @@ void PoseGuide(const Paint& p, GuideFigure& f) {
         }
     } else if (p.NameHas("school-monkey")) {
         f.hand[0] = {f.bodyCx - f.bodyRx - f.r * 0.7, f.bodyTop - f.r * 0.1};
+    } else if (p.NameHas("cannonball-monkeyenter")) {
+        // Diving into the cannon, arms first.
+        for (int s : {0, 1}) {
+            f.hand[s] = {f.cx + (s == 0 ? -1 : 1) * f.r * 0.5, HeadTop(f)};
+        }
+    } else if (p.NameHas("cannonball-monkeyexit")) {
+        for (int s : {0, 1}) {
+            f.hand[s] = {f.cx + (s == 0 ? -1 : 1) * f.r * 1.4, f.cy - f.r * 0.5};
+        }
+    } else if (p.NameHas("cannonball-monkeywave")) {
+        f.hand[1] = {f.cx + f.r * 1.4, HeadTop(f) + f.r * 0.2};
     } else if (p.NameHas("racetrack-monkey")) {
         f.hand[1] = {f.bodyCx + f.bodyRx + f.r * 0.35, f.bodyTop - f.r * 0.2};
     }
