@@ -4,10 +4,13 @@
 #include "guide_figure.h"
 #include "painter.h"
 #include "placements.h"
+#include "scene/lists_tables.h"
 #include "text.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -120,6 +123,42 @@ TEST(GuidePictures, TheSunriseFaceTalksOnItsFace) {
                        double(mouth->width), double(mouth->height)};
     ExpectFaceUnder(risen, box, "sunrisemonkeyface's mouth");
     EXPECT_GT(Count(risen, vocassets::kFur), 2000);
+}
+
+// The eyes and mouth a body is drawn for are those its screens create with it.
+TEST(GuidePictures, EachBodyIsDrawnForTheEyesAndMouthItsScreensLayOnIt) {
+    using List = std::span<const CreationRecord> (*)();
+    const List lists[] = {
+        SignInList,       CentreMapList,    LeftMapList,       RightMapList,      BalloonRewardList,
+        EndScreenList,    CircusList,       GasStationList,    RaceList,          AlphabetList,
+        FishingList,      SchoolList,       MovingDayList,     BathroomList,      BedroomList,
+        KitchenList,      LivingRoomList,   DaysList,          JobsList,          MonthsLaunchList,
+        MonthsToMarsList, MonthsOnMarsList, MonthsToEarthList, MonthsLandingList, GroceryList};
+    int checked = 0;
+    for (List list : lists) {
+        std::span<const CreationRecord> records = list();
+        auto creates = [&](std::string_view picture) {
+            return std::any_of(records.begin(), records.end(),
+                               [&](const CreationRecord& r) { return picture == r.picture; });
+        };
+        for (const CreationRecord& record : records) {
+            const PictureRow* row = vocassets::FindPictureRow(record.picture);
+            if (row == nullptr || row->art != Art::Monkey) {
+                continue;
+            }
+            vocassets::GuideFace face = vocassets::FaceOfGuide(*row);
+            if (face.eyesLaid) {
+                EXPECT_TRUE(creates(face.eyesPicture))
+                    << row->name << " without " << face.eyesPicture;
+            }
+            if (face.mouthLaid) {
+                EXPECT_TRUE(creates(face.mouthPicture))
+                    << row->name << " without " << face.mouthPicture;
+            }
+            ++checked;
+        }
+    }
+    EXPECT_GE(checked, 20);
 }
 
 // The rows the screens lay eyes and mouth by keep them apart and inside the body.

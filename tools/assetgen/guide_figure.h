@@ -7,6 +7,8 @@
 #include "manifest.h"
 #include "paint_parts.h"
 
+#include <string_view>
+
 namespace vocassets {
 
 struct Box {
@@ -22,6 +24,8 @@ struct GuideFace {
     Box mouth;
     bool eyesLaid;
     bool mouthLaid;
+    std::string_view eyesPicture; // the pictures laid there, as the screens name them
+    std::string_view mouthPicture;
 };
 
 GuideFace FaceOfGuide(const PictureRow& body);

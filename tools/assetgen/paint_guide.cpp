@@ -271,6 +271,8 @@ GuideFace FaceOfGuide(const PictureRow& body) {
             face.mouth = OverlayBox(o.mouth, body.mouthX, body.mouthY, kMouthW, kMouthH, body);
             face.eyesLaid = !o.eyes.empty();
             face.mouthLaid = !o.mouth.empty();
+            face.eyesPicture = o.eyes;
+            face.mouthPicture = o.mouth;
         }
     }
     return face;
