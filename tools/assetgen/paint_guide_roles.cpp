@@ -157,11 +157,12 @@ void House(Canvas& c, const Box& b) {
     double s = b.w;
     const Point roof[] = {
         {b.x + 2, b.y + s * 0.45}, {b.Cx(), b.y + 3}, {b.x + s - 2, b.y + s * 0.45}};
+    // Coloured as the house on the map.
     c.OutlinedRoundRect(int(b.x + s * 0.12), int(b.y + s * 0.4), int(s * 0.76), int(s * 0.56), 2,
-                        0xF0D8B0, kOutline, 3);
-    c.OutlinedPolygon(roof, 0xC04030, kOutline, 3);
+                        0xFFCC99, kOutline, 3);
+    c.OutlinedPolygon(roof, 0xB03828, kOutline, 3);
     c.OutlinedRoundRect(int(b.Cx() - s * 0.1), int(b.y + s * 0.66), int(s * 0.2), int(s * 0.3), 2,
-                        0x8A5A30, kOutline, 2);
+                        0x3377CC, kOutline, 2);
 }
 
 void Mouse(Canvas& c, const Box& b) {
@@ -179,7 +180,9 @@ void Arrow(Canvas& c, const Box& b) {
                            {b.x + b.w - 2, b.y + b.h * 0.7},
                            {b.x + b.w * 0.45, b.y + b.h * 0.7},
                            {b.x + b.w * 0.45, b.y + b.h - 4}};
-    c.OutlinedPolygon(arrow, 0x40C040, kOutline, 3);
+    // Coloured as the maps' arrows the child will click.
+    c.OutlinedPolygon(arrow, 0xFFCC33, kOutline, 3);
+    c.Line(b.x + b.w - 6, b.y + b.h * 0.38, b.x + b.w * 0.45, b.y + b.h * 0.38, 3, 0xFFFF99);
 }
 
 void Book(Canvas& c, double x, double y, double s) {
@@ -305,6 +308,16 @@ void DressBody(Canvas& c, const Paint& p, const GuideFigure& f) {
                                {f.bodyCx + f.r * 0.22, f.bodyTop + 16}};
         c.OutlinedPolygon(left, 0x3050C0, kOutline, 2);
         c.OutlinedPolygon(right, 0x3050C0, kOutline, 2);
+    } else if (p.NameHas("jobs-mainmonkey")) {
+        // A tie, ready for work.
+        double y = f.cy + f.r * 0.95;
+        const Point tie[] = {{f.bodyCx - f.r * 0.1, y},
+                             {f.bodyCx + f.r * 0.1, y},
+                             {f.bodyCx + f.r * 0.16, y + f.r * 0.75},
+                             {f.bodyCx, y + f.r * 0.95},
+                             {f.bodyCx - f.r * 0.16, y + f.r * 0.75}};
+        c.OutlinedPolygon(tie, 0xD03030, kOutline, 3);
+        c.OutlinedEllipse(f.bodyCx, y, f.r * 0.14, f.r * 0.1, 0xD03030, kOutline, 3);
     } else if (p.NameHas("bathroom")) {
         // A towel round the neck, its ends hanging down the front.
         double y = f.cy + f.r * 1.02;
@@ -482,6 +495,14 @@ void HoldInHands(Canvas& c, const Paint& p, const GuideFigure& f) {
         c.Line(h.x, h.y + 4, h.x + 2, h.y - f.r * 0.6, 6, kOutline);
         c.Line(h.x, h.y + 4, h.x + 2, h.y - f.r * 0.6, 3, 0xC08848);
         c.OutlinedEllipse(h.x + 2, h.y - f.r * 0.68, 7, 10, 0xC08848, kOutline, 2);
+        Hand(c, f, 1);
+    } else if (p.NameHas("livingroom")) {
+        // The television's remote control.
+        Point h = f.hand[1];
+        c.OutlinedRoundRect(int(h.x - 6), int(h.y - f.r * 0.55), 13, int(f.r * 0.6), 3, 0x303038,
+                            kOutline, 2);
+        c.FillEllipse(h.x, h.y - f.r * 0.45, 2.5, 2.5, 0xE02020);
+        c.FillEllipse(h.x, h.y - f.r * 0.33, 2, 2, 0x80C0F0);
         Hand(c, f, 1);
     } else if (p.NameHas("grocery")) {
         Point h = f.hand[1];
