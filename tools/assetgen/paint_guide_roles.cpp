@@ -415,14 +415,13 @@ void HoldInHands(Canvas& c, const Paint& p, const GuideFigure& f) {
                 drawn = true;
             }
         }
-        if (drawn) {
-        } else if (p.NameHas("mouse")) {
+        if (!drawn && p.NameHas("mouse")) {
             Mouse(c, b);
-        } else if (p.NameHas("arrow")) {
+        } else if (!drawn && p.NameHas("arrow")) {
             Arrow(c, b);
-        } else if (p.NameHas("house")) {
+        } else if (!drawn && p.NameHas("house")) {
             House(c, b);
-        } else if (p.NameHas("sun")) {
+        } else if (!drawn && p.NameHas("sun")) {
             Sun(c, b);
         }
         Hand(c, f, free);
