@@ -1,5 +1,5 @@
 // People and creatures that play a part: the jobs' heads with their faces,
-// the circus's cannon and the monkey it fires, the lion of the lion act, and
+// the circus's cannon, the lion of the lion act, and
 // the witch and the spaceman met on the way back from Mars.
 #include "paint_parts.h"
 
@@ -139,42 +139,6 @@ void Cannon(Canvas& c, const Paint& p) {
     c.OutlinedEllipse(w * 0.33, h - wr - 2, wr * 0.25, wr * 0.25, 0xC8A040, kOutline, 1);
 }
 
-// The monkey of the cannon act: a fur ball with its face, curled to be fired
-// (in and out), or standing with an arm up to wave.
-void CannonMonkey(Canvas& c, const Paint& p) {
-    double w = p.W();
-    double h = p.H();
-    bool waving = p.NameHas("wave");
-    double headR = w * (waving ? 0.22 : 0.24);
-    double cx = w / 2;
-    double headY = waving ? h * 0.25 : h * 0.36;
-    if (waving) {
-        c.Line(cx + w * 0.18, h * 0.52, cx + w * 0.4, h * 0.12, 7, kOutline);
-        c.Line(cx + w * 0.18, h * 0.52, cx + w * 0.4, h * 0.12, 4, kFur);
-        c.OutlinedEllipse(cx + w * 0.4, h * 0.1, 5, 5, kFace, kOutline, 1);
-        c.Line(cx - w * 0.18, h * 0.52, cx - w * 0.32, h * 0.74, 7, kOutline);
-        c.Line(cx - w * 0.18, h * 0.52, cx - w * 0.32, h * 0.74, 4, kFur);
-        for (double side : {-1.0, 1.0}) {
-            c.Line(cx + side * w * 0.1, h * 0.78, cx + side * w * 0.14, h * 0.97, 7, kOutline);
-            c.Line(cx + side * w * 0.1, h * 0.78, cx + side * w * 0.14, h * 0.97, 4, kFur);
-        }
-        c.OutlinedEllipse(cx, h * 0.6, w * 0.22, h * 0.21, kFur, kOutline, 2);
-        c.FillEllipse(cx, h * 0.62, w * 0.13, h * 0.13, kFace);
-    } else {
-        c.OutlinedEllipse(cx, h * 0.62, w * 0.4, h * 0.34, kFur, kOutline, 2);
-        c.FillEllipse(cx, h * 0.7, w * 0.22, h * 0.18, kFace);
-    }
-    for (double side : {-1.0, 1.0}) {
-        c.OutlinedEllipse(cx + side * headR, headY, headR * 0.32, headR * 0.32, kFur, kOutline, 2);
-    }
-    c.OutlinedEllipse(cx, headY, headR, headR, kFur, kOutline, 2);
-    c.FillEllipse(cx, headY + headR * 0.22, headR * 0.7, headR * 0.6, kFace);
-    c.FillEllipse(cx - headR * 0.3, headY - headR * 0.1, headR * 0.3, headR * 0.3, kFace);
-    c.FillEllipse(cx + headR * 0.3, headY - headR * 0.1, headR * 0.3, headR * 0.3, kFace);
-    Eyes(c, cx, headY - headR * 0.08, headR * 0.3, headR * 0.15);
-    Smile(c, cx, headY + headR * 0.3, headR * 0.3, 2);
-}
-
 // The lion of the lion act, its mouth opening over the act's frames.
 void Lion(Canvas& c, const Paint& p) {
     double open = p.NameHas("start")    ? 0.2 + 0.6 * p.phase
@@ -271,8 +235,6 @@ bool PaintCharacter(Canvas& c, const Paint& p) {
     }
     if (p.NameHas("cannonball-cannon")) {
         Cannon(c, p);
-    } else if (p.NameHas("cannonball-monkey")) {
-        CannonMonkey(c, p);
     } else if (p.NameHas("lionmouth")) {
         Lion(c, p);
     } else if (p.NameHas("witch")) {

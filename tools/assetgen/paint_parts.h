@@ -44,6 +44,8 @@ void PaintOverlay(Canvas& canvas, const Paint& p); // Overlay
 void PaintSprite(Canvas& canvas, const Paint& p);  // Sprite, Item
 void PaintCutaway(Canvas& canvas, const Paint& p);
 void PaintMonkey(Canvas& canvas, const Paint& p);
+// The guide's face rising as the sun; false for any other scene.
+bool PaintGuideScene(Canvas& canvas, const Paint& p);
 void PaintEyes(Canvas& canvas, const Paint& p);
 void PaintMouth(Canvas& canvas, const Paint& p);
 void PaintAnimal(Canvas& canvas, const Paint& p);
@@ -80,9 +82,6 @@ bool PaintClassroomThing(Canvas& canvas, const Paint& p);
 // The friendly sun: a face in a ring of rays, centred at (cx, cy); turn (0 to
 // 1) turns the rays by one ray's step.
 void DrawSun(Canvas& canvas, double cx, double cy, double r, double turn);
-// The end of the week's sunrise, one sun climbing over the hills; false for
-// any other scene.
-bool PaintSunrise(Canvas& canvas, const Paint& p);
 
 // A vocabulary item drawn as itself (a book, scissors, apples...); false when
 // the item has no drawing of its own.
@@ -94,8 +93,8 @@ bool PaintFurniture(Canvas& canvas, const Paint& p);
 // A toy of the fishing game (a dinosaur, a guitar...); false for anything else.
 bool PaintToy(Canvas& canvas, const Paint& p);
 
-// A character with a part to play (the jobs' heads, the cannon act, the
-// lion, the witch, the spaceman); false for anything else.
+// A character with a part to play (the jobs' heads, the cannon, the lion, the
+// witch, the spaceman); false for anything else.
 bool PaintCharacter(Canvas& canvas, const Paint& p);
 
 // The gas station and the race track strips; false for any other scene.

@@ -163,7 +163,7 @@ void Riser(Canvas& c, const Paint& p) {
 
 void PaintScene(Canvas& canvas, const Paint& p) {
     if (PaintVehicleGameScene(canvas, p) || PaintTownBackdrop(canvas, p) ||
-        PaintClassroomBackdrop(canvas, p) || PaintSunrise(canvas, p)) {
+        PaintClassroomBackdrop(canvas, p)) {
         return;
     }
     switch (PlaceOf(p)) {

@@ -25,7 +25,9 @@ void Dispatch(Canvas& canvas, const Paint& p) {
     switch (p.row.art) {
     case Art::Scene:
     case Art::Backdrop:
-        PaintScene(canvas, p);
+        if (!PaintGuideScene(canvas, p)) {
+            PaintScene(canvas, p);
+        }
         break;
     case Art::Overlay:
         PaintOverlay(canvas, p);
