@@ -6,6 +6,7 @@
 #include "scene/lists_tables.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace vocassets {
 namespace {
@@ -98,35 +99,11 @@ bool LitByAHighlight(const ScreenList& screen, const CreationRecord& record) {
     return false;
 }
 
-// The game's own page at entry, and over it, when lit, every hidden thing to
-// click lit where its object stands.
-void DrawOverShot(Canvas& sheet, int left, const ScreenList& screen, const Canvas& shot, bool lit,
-                  const std::string& packDir, std::vector<std::string>& missing) {
-    for (int y = 0; y < std::min(kPageH, shot.Height()); ++y) {
-        for (int x = 0; x < std::min(kPageW, shot.Width()); ++x) {
-            sheet.Set(left + x, kTitleH + y, shot.At(x, y));
-        }
-    }
-    if (!lit) {
-        return;
-    }
-    std::vector<CreationRecord> drawn;
-    for (const CreationRecord& record : screen.list()) {
-        if (!record.shown && (record.clickable || IsLitCopy(record.picture)) &&
-            !IsQuestionPart(record) && !IsMapBackground(record.picture)) {
-            drawn.push_back(record);
-        }
-    }
-    std::stable_sort(
-        drawn.begin(), drawn.end(),
-        [](const CreationRecord& a, const CreationRecord& b) { return a.layer < b.layer; });
-    for (const CreationRecord& record : drawn) {
-        DrawPicture(sheet, left, record, packDir, missing);
-    }
-}
-
+// The page the list composes at entry, lit or not, with only the layers below
+// a given one.
 void DrawPage(Canvas& sheet, int left, const ScreenList& screen, bool lit,
-              const std::string& packDir, std::vector<std::string>& missing) {
+              const std::string& packDir, std::vector<std::string>& missing,
+              LONG belowLayer = 1000) {
     std::vector<CreationRecord> drawn;
     for (const CreationRecord& record : screen.list()) {
         if (screen.ownBackground != nullptr && IsMapBackground(record.picture)) {
@@ -140,6 +117,9 @@ void DrawPage(Canvas& sheet, int left, const ScreenList& screen, bool lit,
         }
         bool thingToClick =
             (record.clickable || IsLitCopy(record.picture)) && !IsQuestionPart(record);
+        if (record.layer >= belowLayer) {
+            continue;
+        }
         if (record.shown || LitByAHighlight(screen, record) || (lit && thingToClick)) {
             drawn.push_back(record);
         }
@@ -150,6 +130,110 @@ void DrawPage(Canvas& sheet, int left, const ScreenList& screen, bool lit,
     sheet.FillRect(left, kTitleH, kPageW, kPageH, 0x000000);
     for (const CreationRecord& record : drawn) {
         DrawPicture(sheet, left, record, packDir, missing);
+    }
+}
+
+std::optional<DecodedBmp> ReadFrame(const std::string& packDir, std::string_view picture,
+                                    int frames, int frame, std::vector<std::string>& missing) {
+    std::string file(picture);
+    if (frames > 1) {
+        file += std::to_string(frame) + ".bmp";
+    }
+    std::optional<DecodedBmp> bmp = ReadBmpFile(packDir + "/Images/" + file);
+    if (!bmp) {
+        missing.push_back(file);
+    }
+    return bmp;
+}
+
+// The display keeps fewer bits a colour than the pack's pictures.
+bool SameOnScreen(Colour a, Colour b) {
+    for (int shift : {0, 8, 16}) {
+        if (std::abs(int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF)) > 12) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The game's own page at entry, and over it, when lit, every hidden thing to
+// click lit where its object stands. A lit pixel replaces only a pixel that
+// still shows the unlit drawing, so what the game laid over the thing stays
+// in front of it; a highlight over an animated object lights the frame the
+// page shows.
+void DrawOverShot(Canvas& sheet, int left, const ScreenList& screen, const Canvas& shot, bool lit,
+                  const std::string& packDir, std::vector<std::string>& missing) {
+    auto shotAt = [&](int x, int y) {
+        return x < shot.Width() && y < shot.Height() ? shot.At(x, y) : Colour(0);
+    };
+    for (int y = 0; y < kPageH; ++y) {
+        for (int x = 0; x < kPageW; ++x) {
+            sheet.Set(left + x, kTitleH + y, shotAt(x, y));
+        }
+    }
+    if (!lit) {
+        return;
+    }
+    for (const CreationRecord& record : screen.list()) {
+        if (record.shown || !(record.clickable || IsLitCopy(record.picture)) ||
+            IsQuestionPart(record) || IsMapBackground(record.picture)) {
+            continue;
+        }
+        const PictureRow* twin = PlainTwinOf(record.picture);
+        Canvas under(kPageW, kTitleH + kPageH, 0);
+        if (twin == nullptr) {
+            DrawPage(under, 0, screen, false, packDir, missing, record.layer);
+        }
+        int frames = twin != nullptr ? int(record.frames) : 1;
+        int bestFrame = 1;
+        int bestCount = -1;
+        for (int pass = 0; pass < 2; ++pass) {
+            for (int frame = pass == 0 ? 1 : bestFrame; frame <= (pass == 0 ? frames : bestFrame);
+                 ++frame) {
+                auto litBmp =
+                    ReadFrame(packDir, record.picture, int(record.frames), frame, missing);
+                std::optional<DecodedBmp> plainBmp;
+                if (twin != nullptr) {
+                    plainBmp = ReadFrame(packDir, twin->name, twin->frames, frame, missing);
+                }
+                if (!litBmp || (twin != nullptr && !plainBmp)) {
+                    return;
+                }
+                int count = 0;
+                for (int y = 0; y < litBmp->height; ++y) {
+                    for (int x = 0; x < litBmp->width; ++x) {
+                        int px = int(record.x) + x;
+                        int py = int(record.y) + y;
+                        std::size_t i = std::size_t(y) * litBmp->width + x;
+                        if (litBmp->indices[i] == 0 || px < 0 || py < 0 || px >= kPageW ||
+                            py >= kPageH) {
+                            continue;
+                        }
+                        Colour plain = under.At(px, kTitleH + py);
+                        if (twin != nullptr) {
+                            std::uint8_t index =
+                                i < plainBmp->indices.size() ? plainBmp->indices[i] : 0;
+                            if (index == 0) {
+                                continue;
+                            }
+                            plain = plainBmp->palette[index % plainBmp->palette.size()];
+                        }
+                        if (!SameOnScreen(shotAt(px, py), plain)) {
+                            continue;
+                        }
+                        ++count;
+                        if (pass == 1) {
+                            sheet.Set(left + px, kTitleH + py,
+                                      litBmp->palette[litBmp->indices[i] % litBmp->palette.size()]);
+                        }
+                    }
+                }
+                if (pass == 0 && count > bestCount) {
+                    bestCount = count;
+                    bestFrame = frame;
+                }
+            }
+        }
     }
 }
 
