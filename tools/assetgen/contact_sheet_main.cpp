@@ -7,6 +7,7 @@
 #include "contact_sheet.h"
 #include "png_reader.h"
 #include "png_writer.h"
+#include "screen_lists.h"
 #include "screen_pages.h"
 
 #include <cstdio>
@@ -56,7 +57,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::printf("contactsheet: %dx%d written to %s\n", sheet.Width(), sheet.Height(), out.c_str());
-    for (const vocassets::ScreenName& screen : vocassets::ScreensWithLists()) {
+    for (const vocassets::ScreenList& screen : vocassets::ScreenLists()) {
         if (screensDir.empty()) {
             break;
         }

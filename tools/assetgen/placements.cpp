@@ -1,6 +1,6 @@
 #include "placements.h"
 
-#include "scene/lists_tables.h"
+#include "screen_lists.h"
 
 #include <algorithm>
 #include <cctype>
@@ -61,17 +61,6 @@ constexpr LitTwin kLitTwins[] = {
 };
 // clang-format on
 
-using ListFn = std::span<const CreationRecord> (*)();
-
-// Every screen's list, in the order a picture's first place is looked for.
-constexpr ListFn kLists[] = {
-    SignInList,       CentreMapList,    LeftMapList,       RightMapList,      BalloonRewardList,
-    EndScreenList,    CircusList,       GasStationList,    RaceList,          AlphabetList,
-    FishingList,      SchoolList,       MovingDayList,     BathroomList,      BedroomList,
-    KitchenList,      LivingRoomList,   DaysList,          JobsList,          MonthsLaunchList,
-    MonthsToMarsList, MonthsOnMarsList, MonthsToEarthList, MonthsLandingList, GroceryList,
-};
-
 bool SameName(std::string_view a, std::string_view b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
         return std::tolower(static_cast<unsigned char>(x)) ==
@@ -121,9 +110,9 @@ std::vector<PlacedDrawing> DrawingsOnBackdrop(std::string_view backdrop) {
         if (!SameName(lit.backdrop, backdrop)) {
             continue;
         }
-        for (ListFn list : kLists) {
-            const CreationRecord* back = Find(list(), backdrop);
-            const CreationRecord* thing = Find(list(), lit.picture);
+        for (const ScreenList& screen : ScreenLists()) {
+            const CreationRecord* back = Find(screen.list(), backdrop);
+            const CreationRecord* thing = Find(screen.list(), lit.picture);
             const PictureRow* row = FindPictureRow(lit.picture);
             if (back != nullptr && thing != nullptr && row != nullptr) {
                 ScreenPoint origin = BackdropOrigin(*back);
@@ -137,8 +126,8 @@ std::vector<PlacedDrawing> DrawingsOnBackdrop(std::string_view backdrop) {
 }
 
 std::optional<ScreenPoint> PlaceOf(std::string_view picture) {
-    for (ListFn list : kLists) {
-        if (const CreationRecord* record = Find(list(), picture)) {
+    for (const ScreenList& screen : ScreenLists()) {
+        if (const CreationRecord* record = Find(screen.list(), picture)) {
             return ScreenPoint{static_cast<int>(record->x), static_cast<int>(record->y)};
         }
     }

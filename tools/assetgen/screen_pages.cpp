@@ -3,48 +3,13 @@
 #include "bmp_reader.h"
 #include "manifest.h"
 #include "placements.h"
-#include "scene/lists_tables.h"
+#include "screen_lists.h"
 
 #include <algorithm>
 #include <cstdlib>
 
 namespace vocassets {
 namespace {
-
-struct ScreenList {
-    int screen;
-    const char* name;
-    std::span<const CreationRecord> (*list)();
-    const char* ownBackground; // a map's background, which stands at (0, 0) on it
-};
-
-constexpr ScreenList kScreens[] = {
-    {22, "sign-in", SignInList, nullptr},
-    {1, "centre-map", CentreMapList, "background-center.bmp"},
-    {12, "left-map", LeftMapList, "background-left.bmp"},
-    {13, "right-map", RightMapList, "background-right.bmp"},
-    {21, "balloons", BalloonRewardList, nullptr},
-    {26, "end", EndScreenList, nullptr},
-    {2, "circus", CircusList, nullptr},
-    {3, "gas-station", GasStationList, nullptr},
-    {24, "race", RaceList, nullptr},
-    {4, "alphabet", AlphabetList, nullptr},
-    {7, "fishing", FishingList, nullptr},
-    {6, "classroom", SchoolList, nullptr},
-    {8, "moving-day", MovingDayList, nullptr},
-    {5, "bathroom", BathroomList, nullptr},
-    {9, "bedroom", BedroomList, nullptr},
-    {10, "kitchen", KitchenList, nullptr},
-    {11, "living-room", LivingRoomList, nullptr},
-    {14, "days", DaysList, nullptr},
-    {15, "jobs", JobsList, nullptr},
-    {16, "months-launch", MonthsLaunchList, nullptr},
-    {17, "to-mars", MonthsToMarsList, nullptr},
-    {18, "on-mars", MonthsOnMarsList, nullptr},
-    {19, "to-earth", MonthsToEarthList, nullptr},
-    {20, "landing", MonthsLandingList, nullptr},
-    {25, "grocery", GroceryList, nullptr},
-};
 
 constexpr int kPageW = 640;
 constexpr int kPageH = 480;
@@ -55,28 +20,48 @@ bool IsMapBackground(const char* picture) {
     return std::string_view(picture).starts_with("background-");
 }
 
+// A record's frame as the game names it: numbered files for an animation.
+std::string FrameFile(std::string_view picture, int frames, int frame) {
+    std::string file(picture);
+    return frames > 1 ? file + std::to_string(frame) + ".bmp" : file;
+}
+
+std::optional<DecodedBmp> ReadPicture(const std::string& packDir, const std::string& file,
+                                      std::vector<std::string>& missing) {
+    std::optional<DecodedBmp> bmp = ReadBmpFile(packDir + "/Images/" + file);
+    if (!bmp) {
+        missing.push_back(file);
+    }
+    return bmp;
+}
+
+Colour ColourAt(const DecodedBmp& bmp, std::size_t i) {
+    return bmp.palette[bmp.indices[i] % bmp.palette.size()];
+}
+
 void DrawPicture(Canvas& sheet, int left, const CreationRecord& record, const std::string& packDir,
                  std::vector<std::string>& missing) {
-    std::string file = record.picture;
-    if (record.frames > 1) {
-        file += "1.bmp";
-    }
+    std::string file = FrameFile(record.picture, int(record.frames), 1);
     const AssetEntry* entry = FindAsset(file);
-    std::optional<DecodedBmp> bmp = ReadBmpFile(packDir + "/Images/" + file);
-    if (!bmp || entry == nullptr) {
+    if (entry == nullptr) {
         missing.push_back(file);
+        return;
+    }
+    std::optional<DecodedBmp> bmp = ReadPicture(packDir, file, missing);
+    if (!bmp) {
         return;
     }
     bool keyed = entry->Keyed() && !record.kind.opaque;
     for (int y = 0; y < bmp->height; ++y) {
         for (int x = 0; x < bmp->width; ++x) {
-            std::uint8_t index = bmp->indices[std::size_t(y) * bmp->width + x];
+            std::size_t i = std::size_t(y) * bmp->width + x;
             int px = static_cast<int>(record.x) + x;
             int py = static_cast<int>(record.y) + y;
-            if ((keyed && index == 0) || px < 0 || py < 0 || px >= kPageW || py >= kPageH) {
+            if ((keyed && bmp->indices[i] == 0) || px < 0 || py < 0 || px >= kPageW ||
+                py >= kPageH) {
                 continue;
             }
-            sheet.Set(left + px, kTitleH + py, bmp->palette[index % bmp->palette.size()]);
+            sheet.Set(left + px, kTitleH + py, ColourAt(*bmp, i));
         }
     }
 }
@@ -85,6 +70,11 @@ void DrawPicture(Canvas& sheet, int left, const CreationRecord& record, const st
 bool IsQuestionPart(const CreationRecord& record) {
     const PictureRow* row = FindPictureRow(record.picture);
     return row != nullptr && (row->art == Art::Panel || row->art == Art::Button);
+}
+
+// Clickable from the start, or a lit copy the screen makes clickable later.
+bool IsThingToClick(const CreationRecord& record) {
+    return (record.clickable || IsLitCopy(record.picture)) && !IsQuestionPart(record);
 }
 
 // Whether a hidden record is the plain drawing a highlight of the list lights
@@ -115,12 +105,10 @@ void DrawPage(Canvas& sheet, int left, const ScreenList& screen, bool lit,
             }
             continue;
         }
-        bool thingToClick =
-            (record.clickable || IsLitCopy(record.picture)) && !IsQuestionPart(record);
         if (record.layer >= belowLayer) {
             continue;
         }
-        if (record.shown || LitByAHighlight(screen, record) || (lit && thingToClick)) {
+        if (record.shown || LitByAHighlight(screen, record) || (lit && IsThingToClick(record))) {
             drawn.push_back(record);
         }
     }
@@ -133,19 +121,6 @@ void DrawPage(Canvas& sheet, int left, const ScreenList& screen, bool lit,
     }
 }
 
-std::optional<DecodedBmp> ReadFrame(const std::string& packDir, std::string_view picture,
-                                    int frames, int frame, std::vector<std::string>& missing) {
-    std::string file(picture);
-    if (frames > 1) {
-        file += std::to_string(frame) + ".bmp";
-    }
-    std::optional<DecodedBmp> bmp = ReadBmpFile(packDir + "/Images/" + file);
-    if (!bmp) {
-        missing.push_back(file);
-    }
-    return bmp;
-}
-
 // The display keeps fewer bits a colour than the pack's pictures.
 bool SameOnScreen(Colour a, Colour b) {
     for (int shift : {0, 8, 16}) {
@@ -156,6 +131,50 @@ bool SameOnScreen(Colour a, Colour b) {
     return true;
 }
 
+// Lights one frame of a hidden thing to click on the sheet where the shot
+// still shows its unlit drawing: the page under it, or, for a highlight over
+// an animated object, that object's same frame. Answers how many pixels
+// matched; draws them only when asked.
+int LightWhereUnlit(Canvas& sheet, int left, const CreationRecord& record, const Canvas& shot,
+                    const Canvas& under, const PictureRow* twin, int frame, bool draw,
+                    const std::string& packDir, std::vector<std::string>& missing) {
+    std::optional<DecodedBmp> lit =
+        ReadPicture(packDir, FrameFile(record.picture, int(record.frames), frame), missing);
+    std::optional<DecodedBmp> plain;
+    if (twin != nullptr) {
+        plain = ReadPicture(packDir, FrameFile(twin->name, twin->frames, frame), missing);
+    }
+    if (!lit || (twin != nullptr && !plain)) {
+        return 0;
+    }
+    int count = 0;
+    for (int y = 0; y < lit->height; ++y) {
+        for (int x = 0; x < lit->width; ++x) {
+            int px = int(record.x) + x;
+            int py = int(record.y) + y;
+            std::size_t i = std::size_t(y) * lit->width + x;
+            if (lit->indices[i] == 0 || px < 0 || py < 0 || px >= kPageW || py >= kPageH ||
+                px >= shot.Width() || py >= shot.Height()) {
+                continue;
+            }
+            Colour unlit = under.At(px, kTitleH + py);
+            if (twin != nullptr) {
+                if (i >= plain->indices.size() || plain->indices[i] == 0) {
+                    continue;
+                }
+                unlit = ColourAt(*plain, i);
+            }
+            if (SameOnScreen(shot.At(px, py), unlit)) {
+                ++count;
+                if (draw) {
+                    sheet.Set(left + px, kTitleH + py, ColourAt(*lit, i));
+                }
+            }
+        }
+    }
+    return count;
+}
+
 // The game's own page at entry, and over it, when lit, every hidden thing to
 // click lit where its object stands. A lit pixel replaces only a pixel that
 // still shows the unlit drawing, so what the game laid over the thing stays
@@ -163,20 +182,16 @@ bool SameOnScreen(Colour a, Colour b) {
 // page shows.
 void DrawOverShot(Canvas& sheet, int left, const ScreenList& screen, const Canvas& shot, bool lit,
                   const std::string& packDir, std::vector<std::string>& missing) {
-    auto shotAt = [&](int x, int y) {
-        return x < shot.Width() && y < shot.Height() ? shot.At(x, y) : Colour(0);
-    };
-    for (int y = 0; y < kPageH; ++y) {
-        for (int x = 0; x < kPageW; ++x) {
-            sheet.Set(left + x, kTitleH + y, shotAt(x, y));
+    for (int y = 0; y < std::min(kPageH, shot.Height()); ++y) {
+        for (int x = 0; x < std::min(kPageW, shot.Width()); ++x) {
+            sheet.Set(left + x, kTitleH + y, shot.At(x, y));
         }
     }
     if (!lit) {
         return;
     }
     for (const CreationRecord& record : screen.list()) {
-        if (record.shown || !(record.clickable || IsLitCopy(record.picture)) ||
-            IsQuestionPart(record) || IsMapBackground(record.picture)) {
+        if (record.shown || !IsThingToClick(record) || IsMapBackground(record.picture)) {
             continue;
         }
         const PictureRow* twin = PlainTwinOf(record.picture);
@@ -184,75 +199,29 @@ void DrawOverShot(Canvas& sheet, int left, const ScreenList& screen, const Canva
         if (twin == nullptr) {
             DrawPage(under, 0, screen, false, packDir, missing, record.layer);
         }
-        int frames = twin != nullptr ? int(record.frames) : 1;
         int bestFrame = 1;
         int bestCount = -1;
-        for (int pass = 0; pass < 2; ++pass) {
-            for (int frame = pass == 0 ? 1 : bestFrame; frame <= (pass == 0 ? frames : bestFrame);
-                 ++frame) {
-                auto litBmp =
-                    ReadFrame(packDir, record.picture, int(record.frames), frame, missing);
-                std::optional<DecodedBmp> plainBmp;
-                if (twin != nullptr) {
-                    plainBmp = ReadFrame(packDir, twin->name, twin->frames, frame, missing);
-                }
-                if (!litBmp || (twin != nullptr && !plainBmp)) {
-                    return;
-                }
-                int count = 0;
-                for (int y = 0; y < litBmp->height; ++y) {
-                    for (int x = 0; x < litBmp->width; ++x) {
-                        int px = int(record.x) + x;
-                        int py = int(record.y) + y;
-                        std::size_t i = std::size_t(y) * litBmp->width + x;
-                        if (litBmp->indices[i] == 0 || px < 0 || py < 0 || px >= kPageW ||
-                            py >= kPageH) {
-                            continue;
-                        }
-                        Colour plain = under.At(px, kTitleH + py);
-                        if (twin != nullptr) {
-                            std::uint8_t index =
-                                i < plainBmp->indices.size() ? plainBmp->indices[i] : 0;
-                            if (index == 0) {
-                                continue;
-                            }
-                            plain = plainBmp->palette[index % plainBmp->palette.size()];
-                        }
-                        if (!SameOnScreen(shotAt(px, py), plain)) {
-                            continue;
-                        }
-                        ++count;
-                        if (pass == 1) {
-                            sheet.Set(left + px, kTitleH + py,
-                                      litBmp->palette[litBmp->indices[i] % litBmp->palette.size()]);
-                        }
-                    }
-                }
-                if (pass == 0 && count > bestCount) {
-                    bestCount = count;
-                    bestFrame = frame;
-                }
+        for (int frame = 1; twin != nullptr && frame <= record.frames; ++frame) {
+            int count = LightWhereUnlit(sheet, left, record, shot, under, twin, frame, false,
+                                        packDir, missing);
+            if (count > bestCount) {
+                bestCount = count;
+                bestFrame = frame;
             }
         }
+        LightWhereUnlit(sheet, left, record, shot, under, twin, bestFrame, true, packDir, missing);
     }
 }
 
 } // namespace
 
-std::vector<ScreenName> ScreensWithLists() {
-    std::vector<ScreenName> out;
-    for (const ScreenList& s : kScreens) {
-        out.push_back({s.screen, s.name});
-    }
-    return out;
-}
-
 Canvas ScreenSheet(int screen, const std::string& packDir, TextRenderer& text,
                    std::vector<std::string>& missing, const Canvas* entryShot) {
     Canvas sheet(2 * kPageW + kGap, kTitleH + kPageH, 0xF8F8F8);
-    auto it = std::find_if(std::begin(kScreens), std::end(kScreens),
+    std::span<const ScreenList> screens = ScreenLists();
+    auto it = std::find_if(screens.begin(), screens.end(),
                            [&](const ScreenList& s) { return s.screen == screen; });
-    if (it == std::end(kScreens)) {
+    if (it == screens.end()) {
         return sheet;
     }
     if (entryShot != nullptr) {

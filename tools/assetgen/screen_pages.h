@@ -1,7 +1,7 @@
-// Each screen's page as a child meets it, composed from the pack's pictures
-// and the screen's creation list: the objects created shown, layer by layer;
-// beside it the same page with every thing to click lit. The one place to
-// judge how a screen's pictures fit together.
+// Each screen's page as a child meets it, the game's own or composed from the
+// pack's pictures and the screen's creation list, beside the same page with
+// every thing to click lit. The one place to judge how a screen's pictures
+// fit together.
 #pragma once
 
 #include "canvas.h"
@@ -19,12 +19,5 @@ namespace vocassets {
 // read are added to missing.
 Canvas ScreenSheet(int screen, const std::string& packDir, TextRenderer& text,
                    std::vector<std::string>& missing, const Canvas* entryShot = nullptr);
-
-// The screens that have a creation list, with a short name for files.
-struct ScreenName {
-    int screen;
-    const char* name;
-};
-std::vector<ScreenName> ScreensWithLists();
 
 } // namespace vocassets
