@@ -18,17 +18,11 @@ using vbtest::Luminance;
 using vbtest::PackBitmap;
 
 std::string Frame(const CreationRecord& record, LONG frame) {
-    std::string name = record.picture;
-    return record.frames > 1 ? name + std::to_string(frame) + ".bmp" : name;
+    return vbtest::FrameFile(record.picture, record.frames, frame);
 }
 
 const CreationRecord& Record(LONG id) {
-    for (const CreationRecord& record : SchoolList()) {
-        if (record.id == id) {
-            return record;
-        }
-    }
-    throw std::runtime_error("no object " + std::to_string(id));
+    return vbtest::RecordWithId(SchoolList(), id);
 }
 
 const CreationRecord& Backdrop() {

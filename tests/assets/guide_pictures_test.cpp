@@ -4,7 +4,7 @@
 #include "guide_figure.h"
 #include "painter.h"
 #include "placements.h"
-#include "scene/lists_tables.h"
+#include "screen_lists.h"
 #include "text.h"
 
 #include <gtest/gtest.h>
@@ -127,16 +127,9 @@ TEST(GuidePictures, TheSunriseFaceTalksOnItsFace) {
 
 // The eyes and mouth a body is drawn for are those its screens create with it.
 TEST(GuidePictures, EachBodyIsDrawnForTheEyesAndMouthItsScreensLayOnIt) {
-    using List = std::span<const CreationRecord> (*)();
-    const List lists[] = {
-        SignInList,       CentreMapList,    LeftMapList,       RightMapList,      BalloonRewardList,
-        EndScreenList,    CircusList,       GasStationList,    RaceList,          AlphabetList,
-        FishingList,      SchoolList,       MovingDayList,     BathroomList,      BedroomList,
-        KitchenList,      LivingRoomList,   DaysList,          JobsList,          MonthsLaunchList,
-        MonthsToMarsList, MonthsOnMarsList, MonthsToEarthList, MonthsLandingList, GroceryList};
     int checked = 0;
-    for (List list : lists) {
-        std::span<const CreationRecord> records = list();
+    for (const vocassets::ScreenList& screen : vocassets::ScreenLists()) {
+        std::span<const CreationRecord> records = screen.list();
         auto creates = [&](std::string_view picture) {
             return std::any_of(records.begin(), records.end(),
                                [&](const CreationRecord& r) { return picture == r.picture; });

@@ -23,9 +23,21 @@ const Bitmap& PackBitmap(const std::string& file) {
     return it->second;
 }
 
+std::string FrameFile(const std::string& picture, LONG frames, LONG frame) {
+    return frames > 1 ? picture + std::to_string(frame) + ".bmp" : picture;
+}
+
 std::string FirstFrame(const CreationRecord& record) {
-    std::string name = record.picture;
-    return record.frames > 1 ? name + "1.bmp" : name;
+    return FrameFile(record.picture, record.frames, 1);
+}
+
+const CreationRecord& RecordWithId(std::span<const CreationRecord> list, LONG id) {
+    for (const CreationRecord& record : list) {
+        if (record.id == id) {
+            return record;
+        }
+    }
+    throw std::runtime_error("no object " + std::to_string(id));
 }
 
 double Luminance(std::uint32_t c) {

@@ -17,8 +17,12 @@ namespace vbtest {
 // A picture of the generated pack, read once.
 const Bitmap& PackBitmap(const std::string& file);
 
+// A picture's frame as the game names it: numbered files for an animation.
+std::string FrameFile(const std::string& picture, LONG frames, LONG frame);
 // The file of a record's first frame.
 std::string FirstFrame(const CreationRecord& record);
+// The record of a list with that object id; throws when there is none.
+const CreationRecord& RecordWithId(std::span<const CreationRecord> list, LONG id);
 
 double Luminance(std::uint32_t c);
 

@@ -2,10 +2,10 @@
 // hidden that lights a thing in the scene is the same drawing as the page
 // under it, and no picture but a word, sign or button carries lettering.
 #include "picture_match.h"
-#include "scene/lists_tables.h"
 #include "tools/assetgen/canvas.h"
 #include "tools/assetgen/manifest.h"
 #include "tools/assetgen/placements.h"
+#include "tools/assetgen/screen_lists.h"
 #include "tools/assetgen/text.h"
 
 #include <gtest/gtest.h>
@@ -22,40 +22,6 @@ using vbtest::PackBitmap;
 using vbtest::Page;
 using vbtest::PageBelow;
 using vocassets::Art;
-
-struct ScreenList {
-    int screen;
-    std::span<const CreationRecord> (*list)();
-    const char* ownBackground; // a map's backdrop, standing at (0, 0) on it
-};
-
-constexpr ScreenList kScreens[] = {
-    {22, SignInList, nullptr},
-    {1, CentreMapList, "background-center.bmp"},
-    {12, LeftMapList, "background-left.bmp"},
-    {13, RightMapList, "background-right.bmp"},
-    {21, BalloonRewardList, nullptr},
-    {26, EndScreenList, nullptr},
-    {2, CircusList, nullptr},
-    {3, GasStationList, nullptr},
-    {24, RaceList, nullptr},
-    {4, AlphabetList, nullptr},
-    {7, FishingList, nullptr},
-    {6, SchoolList, nullptr},
-    {8, MovingDayList, nullptr},
-    {5, BathroomList, nullptr},
-    {9, BedroomList, nullptr},
-    {10, KitchenList, nullptr},
-    {11, LivingRoomList, nullptr},
-    {14, DaysList, nullptr},
-    {15, JobsList, nullptr},
-    {16, MonthsLaunchList, nullptr},
-    {17, MonthsToMarsList, nullptr},
-    {18, MonthsOnMarsList, nullptr},
-    {19, MonthsToEarthList, nullptr},
-    {20, MonthsLandingList, nullptr},
-    {25, GroceryList, nullptr},
-};
 
 // Buttons, menu buttons and question panels carry their own picture; they
 // light nothing of the scene.
@@ -74,7 +40,7 @@ bool LightsAThing(const CreationRecord& record) {
 
 TEST(ScreenPictures, EveryHiddenThingToClickIsTheDrawingUnderIt) {
     std::set<std::string> checked;
-    for (const ScreenList& screen : kScreens) {
+    for (const vocassets::ScreenList& screen : vocassets::ScreenLists()) {
         for (const CreationRecord& record : screen.list()) {
             if (!LightsAThing(record)) {
                 continue;
@@ -83,8 +49,7 @@ TEST(ScreenPictures, EveryHiddenThingToClickIsTheDrawingUnderIt) {
             Page page = PageBelow(screen.list(), record.layer, screen.ownBackground);
             // A highlight over a shown object lights that object's drawing.
             if (const vocassets::PictureRow* plain = vocassets::PlainTwinOf(record.picture)) {
-                std::string file = plain->name;
-                page.Draw(PackBitmap(plain->frames > 1 ? file + "1.bmp" : file),
+                page.Draw(PackBitmap(vbtest::FrameFile(plain->name, plain->frames, 1)),
                           static_cast<int>(record.x), static_cast<int>(record.y), true);
             }
             EXPECT_GE(Correlation(PackBitmap(FirstFrame(record)), page, static_cast<int>(record.x),
@@ -220,7 +185,7 @@ int OutlinesWhereNothingAnswers(std::span<const CreationRecord> list, const char
 }
 
 TEST(ScreenPictures, NoMapPaintsAThingWhereNothingAnswers) {
-    for (const ScreenList& screen : kScreens) {
+    for (const vocassets::ScreenList& screen : vocassets::ScreenLists()) {
         if (screen.ownBackground != nullptr) {
             EXPECT_LT(OutlinesWhereNothingAnswers(screen.list(), screen.ownBackground), 50)
                 << screen.ownBackground;

@@ -23,15 +23,6 @@ using vocassets::Sound;
 using vbtest::Luminance;
 using vbtest::PackBitmap;
 
-const CreationRecord& Record(std::span<const CreationRecord> list, LONG id) {
-    for (const CreationRecord& record : list) {
-        if (record.id == id) {
-            return record;
-        }
-    }
-    throw std::runtime_error("no object " + std::to_string(id));
-}
-
 const CreationRecord& RecordOf(std::span<const CreationRecord> list, const std::string& picture) {
     for (const CreationRecord& record : list) {
         if (picture == record.picture) {
@@ -45,7 +36,7 @@ const CreationRecord& RecordOf(std::span<const CreationRecord> list, const std::
 std::vector<std::string> VehicleWords() {
     std::vector<std::string> words;
     for (LONG id = 382; id <= 391; ++id) {
-        std::string sound = Record(GasStationList(), id).secondSound;
+        std::string sound = vbtest::RecordWithId(GasStationList(), id).secondSound;
         words.push_back(sound.substr(5, sound.size() - 9));
     }
     return words;
@@ -99,7 +90,7 @@ TEST(VehicleGamePictures, TheGasStationShowsEachVehicleUnderItsLitCopy) {
     vbtest::Page page;
     page.Draw(station, static_cast<int>(back.x), static_cast<int>(back.y), false);
     for (LONG id = 382; id <= 391; ++id) {
-        const CreationRecord& vehicle = Record(list, id);
+        const CreationRecord& vehicle = vbtest::RecordWithId(list, id);
         SCOPED_TRACE(vehicle.picture);
         EXPECT_FALSE(vehicle.shown);
         const vbtest::Bitmap& lit = PackBitmap(vehicle.picture);
@@ -121,7 +112,7 @@ TEST(VehicleGamePictures, TheGasStationShowsEachVehicleUnderItsLitCopy) {
         EXPECT_GT(litSum, plainSum * 1.05);
     }
     // The same patch of plain forecourt under another vehicle's place does not match.
-    const CreationRecord& car = Record(list, 385);
+    const CreationRecord& car = vbtest::RecordWithId(list, 385);
     EXPECT_LT(vbtest::Correlation(PackBitmap(car.picture), page, 200 + static_cast<int>(back.x),
                                   static_cast<int>(back.y)),
               0.5);
@@ -181,10 +172,10 @@ TEST(VehicleGamePictures, EachSignHoldsItsNumberOnADarkFace) {
                                {378, 424, 433, 464},
                                {458, 431, 513, 471}};
     std::span<const CreationRecord> race = RaceList();
-    const CreationRecord& backing = Record(race, 325);
+    const CreationRecord& backing = vbtest::RecordWithId(race, 325);
     const vbtest::Bitmap& beam = PackBitmap(backing.picture);
     for (int i = 0; i < 5; ++i) {
-        const CreationRecord& sign = Record(race, 320 + i);
+        const CreationRecord& sign = vbtest::RecordWithId(race, 320 + i);
         SCOPED_TRACE(sign.picture);
         EXPECT_FALSE(sign.shown);
         const vbtest::Bitmap& bmp = PackBitmap(sign.picture);
