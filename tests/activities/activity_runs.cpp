@@ -28,22 +28,10 @@ std::vector<std::vector<std::string>> Notes(const GameResult& run, const std::st
     return notes;
 }
 
-int64_t TimeOfEvent(const GameResult& run, const std::string& event, int64_t from) {
-    for (const std::string& line : run.trace) {
-        size_t space = line.find(' ');
-        if (space == std::string::npos || line.substr(space + 1) != event)
-            continue;
-        int64_t time = std::strtoll(line.c_str(), nullptr, 10);
-        if (time >= from)
-            return time;
-    }
-    return -1;
-}
-
 int64_t NthTimeOf(const GameResult& run, const std::string& event, int n) {
     int64_t time = -1;
     for (int i = 0; i < n; ++i) {
-        time = TimeOfEvent(run, event, time + 1);
+        time = townscript::TimeAfter(run, event, time + 1);
         if (time < 0)
             return -1;
     }

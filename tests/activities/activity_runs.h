@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "activities/town_script.h"
 #include "support/game_run.h"
 
 namespace activityruns {
@@ -17,10 +18,6 @@ std::string AnaWith(const std::string& columns);
 // The words of the trace lines starting with `prefix ` (the prefix left out).
 std::vector<std::vector<std::string>> Notes(const testing_support::GameResult& run,
                                             const std::string& prefix);
-// The time of the first event equal to `event` (the first from `from` on);
-// -1 when none is.
-int64_t TimeOfEvent(const testing_support::GameResult& run, const std::string& event,
-                    int64_t from = 0);
 // The time of the n-th event (from 1) equal to `event`; -1 when there are fewer.
 int64_t NthTimeOf(const testing_support::GameResult& run, const std::string& event, int n);
 // Count of events equal to `event`.

@@ -80,10 +80,10 @@ class Circus : public ::testing::Test {
         auto notes = Notes(run, "stand");
         ASSERT_EQ(notes.size(), 1u);
         stand = ReadStand(notes[0]);
-        const int64_t entered = TimeOfEvent(run, "screen 2");
-        const int64_t instructed = TimeOfEvent(run, "sound whichnoise-mic-v2.wav voice");
+        const int64_t entered = TimeAfter(run, "screen 2");
+        const int64_t instructed = TimeAfter(run, "sound whichnoise-mic-v2.wav voice");
         const int64_t noise =
-            TimeOfEvent(run, "sound " + Noise(stand.animal[stand.asks[1]]) + " voice", instructed);
+            TimeAfter(run, "sound " + Noise(stand.animal[stand.asks[1]]) + " voice", instructed);
         ASSERT_GT(noise, instructed);
         firstNoise = noise - entered;
     }
@@ -224,9 +224,8 @@ TEST_F(Circus, TwoWrongAnswersAndTheReminderAfterTwentySeconds) {
     EXPECT_EQ(Count(sounds, "answer-wrong.wav"), 2);
     EXPECT_EQ(Count(sounds, "answer-right.wav"), 3);
     // The fourth question waits for its click: the clown comes 20 s after its noise.
-    const int64_t fourth =
-        TimeOfEvent(run, "sound " + Noise(stand.animal[stand.asks[4]]) + " voice");
-    const int64_t clown = TimeOfEvent(run, "sound whichnoise-v2.wav voice");
+    const int64_t fourth = TimeAfter(run, "sound " + Noise(stand.animal[stand.asks[4]]) + " voice");
+    const int64_t clown = TimeAfter(run, "sound whichnoise-v2.wav voice");
     ASSERT_GT(fourth, 0);
     ASSERT_GT(clown, fourth);
     EXPECT_GT(clown - fourth, 20000);
@@ -273,10 +272,10 @@ TEST_F(Circus, PlayingAgainRollsTheCartOutAndInWithTheNextAct) {
     EXPECT_FALSE(Near(ShotPixel(first, "again", 100, 240), 0xFF00FF, 40));
 
     const Stand second = ReadStand(stands[1]);
-    const int64_t asked = TimeOfEvent(first, "sound want2playagain.wav voice");
-    const int64_t yes = TimeOfEvent(first, "sound clickon1.wav effects", asked);
+    const int64_t asked = TimeAfter(first, "sound want2playagain.wav voice");
+    const int64_t yes = TimeAfter(first, "sound clickon1.wav effects", asked);
     const int64_t noise =
-        TimeOfEvent(first, "sound " + Noise(second.animal[second.asks[1]]) + " voice", yes);
+        TimeAfter(first, "sound " + Noise(second.animal[second.asks[1]]) + " voice", yes);
     ASSERT_GT(yes, 0);
     ASSERT_GT(noise, yes);
     GameResult twice =

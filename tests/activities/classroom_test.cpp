@@ -159,7 +159,7 @@ class Classroom : public ::testing::Test {
                 set.push_back(std::stoi(id));
             ASSERT_EQ(set.size(), static_cast<size_t>(k));
             into.sets.push_back(set);
-            const int64_t entered = TimeOfEvent(run, "screen 6");
+            const int64_t entered = TimeAfter(run, "screen 6");
             const int64_t shown = NthTimeOf(run, "sound finish-current-set02.wav voice", 2 * k - 1);
             ASSERT_GT(shown, entered);
             into.script += Wait(shown - entered + 1000 - into.at);
@@ -256,8 +256,8 @@ TEST_F(Classroom, AnObjectIsPresentedInItsBubble) {
     GameResult watch = Play("screen 6\nwait 20000\n");
     ASSERT_EQ(Notes(watch, "set").size(), 1u);
     const int id = std::stoi(Notes(watch, "set")[0][0]);
-    const int64_t entered = TimeOfEvent(watch, "screen 6");
-    const int64_t popped = TimeOfEvent(watch, "sound wordbubbles-popup.wav voice");
+    const int64_t entered = TimeAfter(watch, "screen 6");
+    const int64_t popped = TimeAfter(watch, "sound wordbubbles-popup.wav voice");
     GameResult run = Play("screen 6\nwait 3000\nshot before\n" +
                           Wait(popped - entered - 3000 + 600) + "shot bubble\n");
     KeepShot(run, "bubble", "classroom-bubble");
@@ -284,7 +284,7 @@ TEST_F(Classroom, AClickWhileJudgedIsLostAndTwoWrongClicksShowTheAnswer) {
     ASSERT_GE(notes.size(), 2u);
     const int first = std::stoi(notes[1][0]);
     const int second = std::stoi(notes[1][1]);
-    const int64_t entered = TimeOfEvent(learn, "screen 6");
+    const int64_t entered = TimeAfter(learn, "screen 6");
     const int64_t shown = NthTimeOf(learn, "sound finish-current-set02.wav voice", 3) - entered;
     // Set one was answered by script; now set two: the second object twice, then the second again.
     std::string run2 = script + Wait(shown + 1000 - at) + ClickOn(second) + Wait(6000) +
@@ -304,8 +304,8 @@ TEST_F(Classroom, AClickWhileJudgedIsLostAndTwoWrongClicksShowTheAnswer) {
 // help shows the set again; quit waits through a click on an object.
 TEST_F(Classroom, IdleTimeOutGuideHelpAndQuit) {
     GameResult watch = Play("screen 6\nwait 20000\n");
-    const int64_t entered = TimeOfEvent(watch, "screen 6");
-    const int64_t shown = TimeOfEvent(watch, "sound finish-current-set02.wav voice") - entered;
+    const int64_t entered = TimeAfter(watch, "screen 6");
+    const int64_t shown = TimeAfter(watch, "sound finish-current-set02.wav voice") - entered;
     const int id = std::stoi(Notes(watch, "set")[0][0]);
     GameResult run =
         Play("screen 6\n" + Wait(shown + 34000) + Click(kGuide[0], kGuide[1]) + Wait(12000) +
@@ -313,7 +313,7 @@ TEST_F(Classroom, IdleTimeOutGuideHelpAndQuit) {
              ClickOn(id) + Wait(2000) + Click(kNo[0], kNo[1]) + Wait(8000) +
              Click(kExit[0], kExit[1]) + Wait(5000) + Click(kYes[0], kYes[1]) + Wait(5000));
     std::vector<std::string> sounds = Sounds(run);
-    const int64_t idle = TimeOfEvent(run, "sound school-instructions2-v2.wav voice") - entered;
+    const int64_t idle = TimeAfter(run, "sound school-instructions2-v2.wav voice") - entered;
     EXPECT_GT(idle, shown + 25000);
     EXPECT_LT(idle, shown + 28000);
     EXPECT_TRUE(InOrder(sounds, {"school-instructions1-v2.wav", "school-instructions2-v2.wav",

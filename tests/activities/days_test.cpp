@@ -59,8 +59,8 @@ class Days : public ::testing::Test {
     // question ends a few seconds before.
     int64_t FirstClick(const std::string& prefix) {
         GameResult run = Play(prefix + "screen 14\nwait 80000\n");
-        int64_t entered = TimeOfEvent(run, "screen 14");
-        int64_t asked = TimeOfEvent(run, "sound mic-whichdaynext-v2.wav voice");
+        int64_t entered = TimeAfter(run, "screen 14");
+        int64_t asked = TimeAfter(run, "sound mic-whichdaynext-v2.wav voice");
         EXPECT_GT(entered, 0);
         EXPECT_GT(asked, entered);
         return asked - entered + 8000;
@@ -226,8 +226,8 @@ TEST_F(Days, ReminderHelpGuideAndQuit) {
     GameResult run = Play(script);
     KeepShot(run, "quit", "days-quit");
     std::vector<std::string> sounds = Sounds(run);
-    const int64_t asked = TimeOfEvent(run, "sound mic-whichdaynext-v2.wav voice");
-    const int64_t reminded = TimeOfEvent(run, "sound mic-whichdaynext-v2.wav voice", asked + 1);
+    const int64_t asked = TimeAfter(run, "sound mic-whichdaynext-v2.wav voice");
+    const int64_t reminded = TimeAfter(run, "sound mic-whichdaynext-v2.wav voice", asked + 1);
     ASSERT_GT(reminded, 0);
     EXPECT_GT(reminded - asked, 15000);
     EXPECT_LT(reminded - asked, 25000);

@@ -39,7 +39,7 @@ std::vector<std::string> Sounds(const testing_support::GameResult& result);
 std::vector<int> Screens(const testing_support::GameResult& result);
 // Time of the first event at or after the time `from` whose text is event; -1 when none.
 int64_t TimeAfter(const testing_support::GameResult& result, const std::string& event,
-                  int64_t from);
+                  int64_t from = 0);
 
 // Whether wanted appears in events in this order (other events between).
 ::testing::AssertionResult InOrder(const std::vector<std::string>& events,
