@@ -237,7 +237,7 @@ bool PaintCharacter(Canvas& c, const Paint& p) {
         Cannon(c, p);
     } else if (p.NameHas("lionmouth")) {
         Lion(c, p);
-    } else if (p.NameHas("witch")) {
+    } else if (p.NameHas("witch.bmp")) {
         Witch(c, p);
     } else if (p.NameHas("spaceman")) {
         Spaceman(c, p);

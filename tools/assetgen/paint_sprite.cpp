@@ -18,18 +18,14 @@ struct ShapeWord {
 
 // First match wins, so longer, more telling words come first.
 constexpr ShapeWord kShapeWords[] = {
-    {"wronganswer", Shape::Cross}, {"splash", Shape::Pool},      {"arrow", Shape::Arrow},
-    {"sailboat", Shape::Boat},     {"fish", Shape::Fish},        {"ufo", Shape::Craft},
-    {"spaceship", Shape::Craft},   {"plane", Shape::Craft},      {"-back", Shape::Person},
-    {"-front", Shape::Person},     {"spaceman", Shape::Person},  {"witch", Shape::Person},
-    {"flagguy", Shape::Person},    {"flag", Shape::Flag},        {"door", Shape::Box},
-    {"window", Shape::Box},        {"house", Shape::House},      {"school", Shape::House},
-    {"store", Shape::House},       {"cityhall", Shape::House},   {"optionbar", Shape::Bar},
-    {"streetsigns", Shape::Bar},   {"controlpanel", Shape::Bar}, {"cartfront", Shape::Bar},
-    {"sun", Shape::Round},         {"moon", Shape::Round},       {"pond", Shape::Round},
-    {"asteroid", Shape::Round},    {"reel", Shape::Round},       {"smoke", Shape::Round},
-    {"head", Shape::Round},        {"floater", Shape::Round},    {"merrygo", Shape::Round},
-    {"clock", Shape::Round},       {"balloon", Shape::Round},    {"monkey", Shape::Round},
+    {"wronganswer", Shape::Cross}, {"splash", Shape::Pool},    {"arrow", Shape::Arrow},
+    {"sailboat", Shape::Boat},     {"fish", Shape::Fish},      {"ufo", Shape::Craft},
+    {"spaceship", Shape::Craft},   {"plane", Shape::Craft},    {"-back", Shape::Person},
+    {"-front", Shape::Person},     {"flagguy", Shape::Person}, {"flag", Shape::Flag},
+    {"house", Shape::House},       {"optionbar", Shape::Bar},  {"controlpanel", Shape::Bar},
+    {"cartfront", Shape::Bar},     {"sun", Shape::Round},      {"moon", Shape::Round},
+    {"asteroid", Shape::Round},    {"reel", Shape::Round},     {"smoke", Shape::Round},
+    {"floater", Shape::Round},     {"balloon", Shape::Round},
 };
 
 Shape ShapeOf(const Paint& p) {
