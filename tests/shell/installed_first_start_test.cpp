@@ -2,10 +2,7 @@
 // player's account: what it sets up on its first start, and what it leaves.
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <spawn.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -18,6 +15,7 @@ extern char** environ;
 
 namespace fs = std::filesystem;
 using testing_support::ReadTextFile;
+using testing_support::RunToExit;
 using testing_support::TempDir;
 using testing_support::WriteTextFile;
 
@@ -59,28 +57,11 @@ class InstalledGame : public ::testing::Test {
                 text.rfind("VOCABULOON_REGISTRY=", 0) != 0)
                 env.push_back(text);
         }
-        std::vector<char*> argv, envp;
-        for (std::string& arg : args)
-            argv.push_back(arg.data());
-        argv.push_back(nullptr);
-        for (std::string& entry : env)
-            envp.push_back(entry.data());
-        envp.push_back(nullptr);
         std::string errPath = temp_.path() + "/stderr.txt";
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                         0644);
-        pid_t pid = 0;
-        int started = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
-        posix_spawn_file_actions_destroy(&actions);
-        if (started != 0)
-            return -1;
-        int status = 0;
-        waitpid(pid, &status, 0);
+        int code = RunToExit(args, env, errPath);
         stderrText_ = ReadTextFile(errPath);
         trace_ = ReadTextFile(Out() + "/trace.txt");
-        return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        return code;
     }
 
     TempDir temp_;

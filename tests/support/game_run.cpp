@@ -54,8 +54,9 @@ void WriteSolidBmp(const std::string& path, int width, int height, uint32_t rgb)
             file[at + 1] = (rgb >> 8) & 0xFF;
             file[at + 2] = (rgb >> 16) & 0xFF;
         }
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(file.data()),
-                                                static_cast<std::streamsize>(file.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(file.data()),
+               static_cast<std::streamsize>(file.size()));
 }
 
 void WriteTextFile(const std::string& path, const std::string& text) {
@@ -78,7 +79,9 @@ std::vector<std::string> GameResult::Events() const {
     return events;
 }
 
-bool GameResult::HasEvent(const std::string& event) const { return TimeOf(event) >= 0; }
+bool GameResult::HasEvent(const std::string& event) const {
+    return TimeOf(event) >= 0;
+}
 
 int64_t GameResult::TimeOf(const std::string& event) const {
     for (const std::string& line : trace) {
@@ -127,6 +130,37 @@ void GameInstall::AddPicture(const std::string& name, int width, int height, uin
     WriteSolidBmp(dir() + "/Images/" + name, width, height, rgb);
 }
 
+pid_t Spawn(std::vector<std::string> args, std::vector<std::string> env,
+            const posix_spawn_file_actions_t* actions) {
+    std::vector<char*> argv, envp;
+    for (std::string& arg : args)
+        argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    for (std::string& entry : env)
+        envp.push_back(entry.data());
+    envp.push_back(nullptr);
+    pid_t pid = 0;
+    if (posix_spawnp(&pid, argv[0], actions, nullptr, argv.data(), envp.data()) != 0)
+        return 0;
+    return pid;
+}
+
+int RunToExit(const std::vector<std::string>& args, const std::vector<std::string>& env,
+              const std::string& errPath) {
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    pid_t pid = Spawn(args, env, &actions);
+    posix_spawn_file_actions_destroy(&actions);
+    if (pid == 0)
+        return -1;
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
 GameResult GameInstall::Run(const std::string& script, const std::vector<std::string>& extraArgs) {
     GameResult result;
     std::string run = dir() + "/run" + std::to_string(++runs_);
@@ -134,36 +168,18 @@ GameResult GameInstall::Run(const std::string& script, const std::vector<std::st
     result.outDir = run + "/out";
     WriteTextFile(run + "/script.txt", script);
 
-    std::vector<std::string> args = {VOCABULOON_BIN, "--headless", "--script",
-                                     run + "/script.txt", "--out", result.outDir};
+    std::vector<std::string> args = {VOCABULOON_BIN,      "--headless", "--script",
+                                     run + "/script.txt", "--out",      result.outDir};
     args.insert(args.end(), extraArgs.begin(), extraArgs.end());
-    std::vector<char*> argv;
-    for (std::string& arg : args)
-        argv.push_back(arg.data());
-    argv.push_back(nullptr);
-
-    std::vector<std::string> envText = {"VOCABULOON_REGISTRY=" + registryFile()};
+    std::vector<std::string> env = {"VOCABULOON_REGISTRY=" + registryFile()};
     for (char** entry = environ; *entry; ++entry)
         if (std::string(*entry).rfind("VOCABULOON_REGISTRY=", 0) != 0)
-            envText.push_back(*entry);
-    std::vector<char*> envp;
-    for (std::string& entry : envText)
-        envp.push_back(entry.data());
-    envp.push_back(nullptr);
+            env.push_back(*entry);
 
     std::string errPath = run + "/stderr.txt";
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0644);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    pid_t pid = 0;
-    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data()) != 0)
+    result.exitCode = RunToExit(args, env, errPath);
+    if (result.exitCode < 0)
         throw std::runtime_error("cannot start the game");
-    posix_spawn_file_actions_destroy(&actions);
-    int status = 0;
-    waitpid(pid, &status, 0);
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     result.stderrText = ReadTextFile(errPath);
     std::istringstream trace(ReadTextFile(result.outDir + "/trace.txt"));
     for (std::string line; std::getline(trace, line);)

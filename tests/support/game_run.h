@@ -2,11 +2,24 @@
 // tests that follow the program from start to exit.
 #pragma once
 
+#include <spawn.h>
+#include <sys/types.h>
+
 #include <cstdint>
 #include <string>
 #include <vector>
 
 namespace testing_support {
+
+// Starts a program (looked up on the PATH when args[0] has no slash) with
+// exactly this environment; 0 when it cannot be started.
+pid_t Spawn(std::vector<std::string> args, std::vector<std::string> env,
+            const posix_spawn_file_actions_t* actions);
+// Runs a program to its end, its standard input empty and its error output
+// into errPath; answers its exit code (128 + the signal when one ended it),
+// or -1 when it cannot be started.
+int RunToExit(const std::vector<std::string>& args, const std::vector<std::string>& env,
+              const std::string& errPath);
 
 // A short temporary directory (the game takes install paths of at most 59
 // characters), removed when the object goes.

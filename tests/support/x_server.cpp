@@ -1,5 +1,7 @@
 #include "support/x_server.h"
 
+#include "support/game_run.h"
+
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <fcntl.h>
@@ -20,21 +22,6 @@ namespace testing_support {
 namespace {
 
 constexpr int kDisplayFd = 3;
-
-pid_t Spawn(std::vector<std::string> args, std::vector<std::string> env,
-            posix_spawn_file_actions_t* actions) {
-    std::vector<char*> argv, envp;
-    for (std::string& arg : args)
-        argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    for (std::string& entry : env)
-        envp.push_back(entry.data());
-    envp.push_back(nullptr);
-    pid_t pid = 0;
-    if (posix_spawnp(&pid, argv[0], actions, nullptr, argv.data(), envp.data()) != 0)
-        return 0;
-    return pid;
-}
 
 // The environment without the entries named, then with the ones given.
 std::vector<std::string> EnvironmentWith(const std::vector<std::string>& set) {
