@@ -2,6 +2,8 @@
 // lines with which a screen tells what it has drawn, and times between events.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -28,5 +30,20 @@ std::vector<std::string> EventsAfter(const testing_support::GameResult& run,
 
 std::string Wait(int64_t ms);
 std::string Click(int x, int y);
+
+// An activity's tests: one install where ANA has signed in, and every run
+// with the same arguments (the same calendar time, so the same draws).
+class ActivityTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        testing_support::WriteTextFile(install.dir() + "/play-sp-demo.dat", kAna);
+    }
+    testing_support::GameResult Play(const std::string& script) {
+        return install.Run(script, args);
+    }
+
+    testing_support::GameInstall install;
+    std::vector<std::string> args;
+};
 
 } // namespace activityruns

@@ -69,10 +69,8 @@ Stand ReadStand(const std::vector<std::string>& note) {
     return stand;
 }
 
-class Circus : public ::testing::Test {
+class Circus : public ActivityTest {
   protected:
-    void SetUp() override { WriteTextFile(install.dir() + "/play-sp-demo.dat", kAna); }
-
     // The stand of the first game and when its first noise is heard, from a
     // run that only watches.
     void Watch(const std::string& prefix) {
@@ -103,11 +101,6 @@ class Circus : public ::testing::Test {
                Wait(kToTheQuestion);
     }
 
-    // Every run of a test: the same calendar time, so the same draws.
-    GameResult Play(const std::string& script) { return install.Run(script, args); }
-
-    GameInstall install;
-    std::vector<std::string> args;
     Stand stand;
     int64_t firstNoise = 0;
 };

@@ -119,10 +119,8 @@ std::string ClickOnCategory(int category) {
     return ClickReaching(ids);
 }
 
-class Classroom : public ::testing::Test {
+class Classroom : public ActivityTest {
   protected:
-    void SetUp() override { WriteTextFile(install.dir() + "/play-sp-demo.dat", kAna); }
-
     // Learns the sets 1 to count, each from a run that answers the ones
     // before it; script then answers them all, each as soon as it is shown.
     // The runs are the same for every test, so what one learned serves all.
@@ -171,11 +169,6 @@ class Classroom : public ::testing::Test {
         }
     }
 
-    // Every run of a test: the same calendar time, so the same draws.
-    GameResult Play(const std::string& script) { return install.Run(script, args); }
-
-    GameInstall install;
-    std::vector<std::string> args;
     std::string script;
     int64_t at = 0; // ms of script after entering the screen
     std::vector<std::vector<int>> sets;

@@ -51,10 +51,8 @@ int Guess(int d, int k) {
     return row;
 }
 
-class Days : public ::testing::Test {
+class Days : public ActivityTest {
   protected:
-    void SetUp() override { WriteTextFile(install.dir() + "/play-sp-demo.dat", kAna); }
-
     // Until the first day's buttons can be clicked, measured once: the guide's
     // question ends a few seconds before.
     int64_t FirstClick(const std::string& prefix) {
@@ -94,12 +92,6 @@ class Days : public ::testing::Test {
         }
         return script + Wait(kEndOfWeek - kAfterAnswer);
     }
-
-    // Every run of a test: the same calendar time, so the same draws.
-    GameResult Play(const std::string& script) { return install.Run(script, args); }
-
-    GameInstall install;
-    std::vector<std::string> args;
 };
 
 // At two calendar times: two different draws of the week's buttons.
